@@ -1,0 +1,37 @@
+#include "platform/win32/system.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "platform/win32/text.h"
+#include "shell/form1.h"
+
+namespace qf::win {
+
+void Win32Shell::ChangeNotify(long eventId, unsigned flags) {
+    SHChangeNotify(eventId, flags, nullptr, nullptr);
+}
+
+namespace {
+
+// Owned by the active window of the program, so it is modal to it; with no
+// active window (during start-up) it stands alone.
+void Box(const std::string& text, const std::string& caption, UINT flags) {
+    MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(caption).c_str(), flags);
+}
+
+}  // namespace
+
+void Win32Dialogs::ErrorBox(const std::string& text) { Box(text, "出错", MB_OK); }
+
+void Win32Dialogs::ErrorReport(const std::string& text) {
+    Box(text, kAppTitle, MB_OK | MB_ICONERROR);
+}
+
+std::string Win32FileSystem::CurrentDirectory() {
+    std::wstring dir(GetCurrentDirectoryW(0, nullptr), L'\0');
+    dir.resize(GetCurrentDirectoryW(static_cast<DWORD>(dir.size()), dir.data()));
+    return Narrow(dir);
+}
+
+}  // namespace qf::win

@@ -1,0 +1,24 @@
+// The shell, box and file-system ports on the Win32 API.
+#pragma once
+
+#include "platform/ports.h"
+
+namespace qf::win {
+
+class Win32Shell final : public Shell {
+public:
+    void ChangeNotify(long eventId, unsigned flags) override;
+};
+
+class Win32Dialogs final : public Dialogs {
+public:
+    void ErrorBox(const std::string& text) override;
+    void ErrorReport(const std::string& text) override;
+};
+
+class Win32FileSystem final : public FileSystem {
+public:
+    std::string CurrentDirectory() override;
+};
+
+}  // namespace qf::win

@@ -1,0 +1,22 @@
+// Program entry: the main window, then the message loop.
+#include <windows.h>
+
+#include "platform/win32/registry.h"
+#include "platform/win32/system.h"
+#include "ui/Unit1.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    qf::win::Win32Registry registry;
+    qf::win::Win32Shell shell;
+    qf::win::Win32Dialogs dialogs;
+    qf::win::Win32FileSystem files;
+    qf::win::TMainWindow form1(instance, registry, shell, dialogs, files);
+    form1.Show(showCommand);
+
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

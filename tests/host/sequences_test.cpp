@@ -1,0 +1,157 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+namespace qf::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr char kReadError[] = "Invalid data type for 'ProgramFilesDir'";
+
+TEST(FormCreate, RunsItsStepsInOrder) {
+    FormFixture f;
+    f.files.current = "D:\\青枫";
+    f.registry.value = {"C:\\Program Files"};
+    f.form.RunCommand(&TForm1::FormCreate);
+
+    EXPECT_THAT(f.log, ElementsAre("hide submenu", kKey, kRead, "close", "path C:\\Program Files"));
+    const FormState& s = f.form.State();
+    EXPECT_EQ(s.AppDir, "D:\\青枫");
+    EXPECT_EQ(s.SoundDir, "D:\\青枫\\音效");
+    EXPECT_EQ(s.SetFileName, "D:\\青枫\\set");
+    EXPECT_EQ(s.OriginalDir.text, "C:\\Program Files");
+    EXPECT_FALSE(s.WriteMode);
+    EXPECT_FALSE(s.WriteFailed);
+    EXPECT_EQ(s.LastBrowseDir, "");
+}
+
+TEST(FormCreate, JoinsPathsByPlainConcatenation) {
+    const struct {
+        std::string appDir, soundDir, setFile;
+    } cases[] = {
+        {"C:\\", "C:\\\\音效", "C:\\\\set"},
+        // A long base folder is kept whole, so the sound cue is still found.
+        {"C:\\" + std::string(300, 'a'), "C:\\" + std::string(300, 'a') + "\\音效",
+         "C:\\" + std::string(300, 'a') + "\\set"},
+    };
+    for (const auto& c : cases) {
+        FormFixture f;
+        f.files.current = c.appDir;
+        f.form.RunCommand(&TForm1::FormCreate);
+        EXPECT_EQ(f.form.State().SoundDir, c.soundDir);
+        EXPECT_EQ(f.form.State().SetFileName, c.setFile);
+    }
+}
+
+TEST(FormCreate, ReadErrorStopsTheSequenceWithTheDefaultReport) {
+    FormFixture f;
+    f.registry.readError = kReadError;
+    f.form.RunCommand(&TForm1::FormCreate);
+    EXPECT_THAT(f.log, ElementsAre("hide submenu", kKey, kRead, "close",
+                                   std::string("report ") + kReadError));
+    EXPECT_EQ(f.form.State().OriginalDir.text, "");
+    EXPECT_EQ(f.view.pathText, "");
+}
+
+TEST(FormCreate, OpenFailureShowsItsBoxAndGoesOnWithAnEmptyValue) {
+    FormFixture f;
+    f.registry.openRefused = true;
+    f.form.RunCommand(&TForm1::FormCreate);
+    EXPECT_THAT(f.log, ElementsAre("hide submenu", "open refused", kOpenFailedBox, "path "));
+}
+
+// A form that started with ProgramFilesDir = C:\Program Files, which has
+// since been changed behind its back.
+struct Started : FormFixture {
+    explicit Started(RegString original = {"C:\\Program Files"}) {
+        registry.value = original;
+        form.RunCommand(&TForm1::FormCreate);
+        registry.value = {"D:\\Soft"};
+        log.clear();
+    }
+    void Close() { form.RunCommand(&TForm1::FormClose); }
+    void RefuseOneWrite() {
+        registry.writeRefused = true;
+        form.State().TargetDir = {"E:\\x"};
+        form.State().WriteMode = true;
+        form.xiugaiproClick();
+        form.State().WriteMode = false;
+        registry.writeRefused = false;
+        log.clear();
+    }
+};
+
+TEST(FormClose, RestoresTheStartUpValueThenEnds) {
+    Started f;
+    f.Close();
+    EXPECT_THAT(f.log, ElementsAre(kKey, kRead, "write ProgramFilesDir=C:\\Program Files", "close",
+                                   kNotify1, kNotify2, "release tray", "terminate"));
+    EXPECT_FALSE(f.form.State().WriteMode);
+}
+
+TEST(FormClose, PutsBackAnExpandableValueWithItsType) {
+    Started f({"%SystemDrive%\\Program Files", RegKind::ExpandSz});
+    f.Close();
+    EXPECT_EQ(f.registry.value, (RegString{"%SystemDrive%\\Program Files", RegKind::ExpandSz}));
+}
+
+TEST(FormClose, LeavesTheValueWhenTheOptionIsOff) {
+    Started f;
+    f.view.autoRestore = false;
+    f.Close();
+    EXPECT_THAT(f.log, ElementsAre("release tray", "terminate"));
+    EXPECT_EQ(f.registry.value.text, "D:\\Soft");
+}
+
+TEST(FormClose, SkipsTheRestoreWhenThisRunCouldNotWrite) {
+    Started f;
+    f.RefuseOneWrite();
+    f.Close();
+    EXPECT_THAT(f.log, ElementsAre("release tray", "terminate"));
+}
+
+TEST(FormClose, StillRestoresWhenALaterWriteSucceeded) {
+    Started f;
+    f.RefuseOneWrite();
+    f.form.State().WriteSucceeded = true;  // as after a later successful set
+    f.Close();
+    EXPECT_EQ(f.registry.value.text, "C:\\Program Files");
+    EXPECT_EQ(Occurrences(f.log, "terminate"), 1);
+}
+
+TEST(FormClose, ReportsAReadErrorAndStillEnds) {
+    Started f;
+    f.registry.readError = kReadError;
+    f.Close();
+    EXPECT_THAT(f.log, ElementsAre(kKey, kRead, "close", std::string("report ") + kReadError,
+                                   "release tray", "terminate"));
+}
+
+TEST(FormClose, ACloseRequestDuringTheSequenceStartsNoSecondOne) {
+    Started f;
+    f.registry.writeRefused = true;
+    // The tray's exit item while the write-failure box is open.
+    f.dialogs.whileOpen = [&] { f.Close(); };
+    f.Close();
+    EXPECT_EQ(Occurrences(f.log, kWriteFailedBox), 1);
+    EXPECT_EQ(Occurrences(f.log, "release tray"), 1);
+    EXPECT_EQ(Occurrences(f.log, "terminate"), 1);
+}
+
+TEST(FormEndSession, RestoresWithoutShowingABox) {
+    Started f;
+    f.form.FormEndSession();
+    EXPECT_EQ(f.registry.value.text, "C:\\Program Files");
+
+    Started refused;
+    refused.registry.writeRefused = true;
+    refused.form.FormEndSession();
+    EXPECT_THAT(refused.log, ElementsAre(kKey, kRead, "write ProgramFilesDir=C:\\Program Files",
+                                         "close"));
+}
+
+}  // namespace
+}  // namespace qf::test

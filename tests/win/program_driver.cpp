@@ -1,0 +1,178 @@
+#include "program_driver.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/win32/text.h"
+
+namespace qf::e2e {
+
+namespace {
+
+std::filesystem::path g_program;
+
+constexpr wchar_t kKeyPath[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+
+template <class Found>
+auto Poll(DWORD ms, Found found) -> decltype(found()) {
+    for (DWORD waited = 0;; waited += 50) {
+        if (auto result = found()) return result;
+        if (waited >= ms) return {};
+        Sleep(50);
+    }
+}
+
+struct WindowSearch {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<WindowSearch*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == search->pid && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD pid) {
+    WindowSearch search{pid, {}};
+    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string ClassOf(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return win::Narrow(name);
+}
+
+std::string TextOf(HWND hwnd) {
+    std::wstring text(GetWindowTextLengthW(hwnd) + 1, L'\0');
+    text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
+    return win::Narrow(text);
+}
+
+}  // namespace
+
+const std::filesystem::path& ProgramPath() { return g_program; }
+
+TempFolder::TempFolder() {
+    path_ = std::filesystem::temp_directory_path() /
+            ("qf-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+             std::to_string(GetTickCount()));
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+Program::Program(const std::filesystem::path& baseFolder) {
+    std::wstring commandLine = L"\"" + g_program.wstring() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, baseFolder.c_str(), &startup, &process_))
+        ADD_FAILURE() << "cannot start " << g_program << ": error " << GetLastError();
+}
+
+Program::~Program() {
+    if (!process_.hProcess) return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+std::optional<Box> Program::WaitForBox(DWORD ms) {
+    return Poll(ms, [&]() -> std::optional<Box> {
+        for (HWND hwnd : TopLevelWindows(process_.dwProcessId)) {
+            if (ClassOf(hwnd) != "#32770") continue;
+            Box box{hwnd, TextOf(hwnd), {}, false};
+            for (HWND child = GetWindow(hwnd, GW_CHILD); child;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                if (ClassOf(child) != "Static" || !IsWindowVisible(child)) continue;
+                if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+                    box.hasIcon = true;
+                else if (box.text.empty())
+                    box.text = TextOf(child);
+            }
+            return box;
+        }
+        return std::nullopt;
+    });
+}
+
+void Program::Answer(const Box& box) {
+    PostMessageW(box.hwnd, WM_COMMAND, IDOK, 0);
+    Poll(5000, [&] { return !IsWindow(box.hwnd); });
+}
+
+HWND Program::WaitForMainWindow(DWORD ms) {
+    return Poll(ms, [&]() -> HWND {
+        for (HWND hwnd : TopLevelWindows(process_.dwProcessId))
+            if (ClassOf(hwnd) == "TForm1") return hwnd;
+        return nullptr;
+    });
+}
+
+std::string Program::ControlText(int id) {
+    HWND main = WaitForMainWindow();
+    wchar_t text[1024] = {};
+    SendMessageW(GetDlgItem(main, id), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    return win::Narrow(text);
+}
+
+void Program::Close() { PostMessageW(WaitForMainWindow(), WM_CLOSE, 0, 0); }
+
+bool Program::WaitForExit(DWORD ms) {
+    return WaitForSingleObject(process_.hProcess, ms) == WAIT_OBJECT_0;
+}
+
+std::string RegValue::Text() const {
+    return win::Narrow(std::wstring(data.c_str()));
+}
+
+RegValue ReadProgramFilesDir() {
+    RegValue value;
+    DWORD size = 0;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, L"ProgramFilesDir", RRF_RT_ANY | RRF_NOEXPAND,
+                     &value.type, nullptr, &size) != ERROR_SUCCESS)
+        return {};
+    value.data.assign(size / sizeof(wchar_t) + 1, L'\0');
+    RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, L"ProgramFilesDir", RRF_RT_ANY | RRF_NOEXPAND,
+                 &value.type, value.data.data(), &size);
+    value.data.resize(size / sizeof(wchar_t));
+    return value;
+}
+
+void WriteProgramFilesDir(DWORD type, const std::wstring& data) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    RegSetValueExW(key, L"ProgramFilesDir", 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                   static_cast<DWORD>(data.size() * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+void WriteProgramFilesDir(const RegValue& value) { WriteProgramFilesDir(value.type, value.data); }
+
+}  // namespace qf::e2e
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleMock(&argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s PROGRAM.exe\n", argv[0]);
+        return 2;
+    }
+    // A path of the build machine reaches Wine as a Unix path: Z: maps "/".
+    std::string path = argv[1];
+    if (path.starts_with('/')) path = "Z:" + path;
+    qf::e2e::g_program = std::filesystem::path(path).make_preferred();
+    return RUN_ALL_TESTS();
+}
