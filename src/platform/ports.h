@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace qf {
 
@@ -60,6 +61,33 @@ public:
     virtual std::string CurrentDirectory() = 0;
 };
 
+// The list of install folders (ListBox1): an ordered, unsorted sequence
+// of texts, duplicates allowed, one selected index or -1.
+class PathList {
+public:
+    virtual ~PathList() = default;
+    virtual int Count() const = 0;
+    virtual int ItemIndex() const = 0;
+    // Selects the entry (or nothing for -1) without running the selection
+    // handler.
+    virtual void SetItemIndex(int index) = 0;
+    virtual std::string Item(int index) const = 0;
+    virtual void Add(const std::string& text) = 0;
+    // Inserts before the entry at the index.
+    virtual void Insert(int index, const std::string& text) = 0;
+    virtual void Delete(int index) = 0;
+    // Changes the text; the selection stays.
+    virtual void Replace(int index, const std::string& text) = 0;
+    virtual void Clear() = 0;
+    // Replaces every entry at once, as a load does, and selects nothing.
+    virtual void Assign(const std::vector<std::string>& entries) = 0;
+    // The entry whose row holds the point (client coordinates), -1 when
+    // the point is outside the list or below the last entry.
+    virtual int ItemAtPos(int x, int y) const = 0;
+    virtual void Repaint() = 0;
+    virtual void SetHint(const std::string& text) = 0;
+};
+
 // The main window as the commands see it.
 class MainView {
 public:
@@ -79,6 +107,7 @@ struct Ports {
     Dialogs& dialogs;
     FileSystem& files;
     MainView& view;
+    PathList& list;
 };
 
 }  // namespace qf

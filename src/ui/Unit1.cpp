@@ -18,6 +18,7 @@ constexpr int kWindowWidth = 610;
 constexpr int kWindowHeight = 452;
 constexpr RECT kPathBox{64, 64, 64 + 472, 64 + 28};
 constexpr SIZE kPathLabel{152, 16};
+constexpr RECT kList{64, 117, 64 + 473, 117 + 225};
 constexpr COLORREF kLime = RGB(0, 255, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
@@ -71,7 +72,7 @@ ATOM RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
 
 TMainWindow::TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell,
                          Dialogs& dialogs, FileSystem& files)
-    : instance_(instance), form_(Ports{registry, shell, dialogs, files, *this}) {
+    : instance_(instance), form_(Ports{registry, shell, dialogs, files, *this, listBox1_}) {
     RegisterMainClass(instance, &WindowProc);
     HMENU menu = BuildMenuBar(kMainMenu);
     optionsMenu_ = GetSubMenu(menu, 0);
@@ -107,10 +108,14 @@ void TMainWindow::CreateControls() {
                          kPathBox.left + kPathLabel.cx, kPathBox.top - 3};
     HWND label = CreateChild(hwnd_, L"STATIC", SS_LEFT, labelRect, ids::LabeledEdit1Label);
     SetWindowTextW(label, Widen("当前 Program Files 路径__").c_str());
-    pathFont_ = MakeFont(12);
-    labelFont_ = MakeFont(10);
-    SendMessageW(pathBox_, WM_SETFONT, reinterpret_cast<WPARAM>(pathFont_.get()), FALSE);
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
+    constexpr DWORD kListStyle = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    listBox1_.Attach(CreateChild(hwnd_, L"LISTBOX", kListStyle, kList, ids::ListBox1,
+                                 WS_EX_CLIENTEDGE));
+    font12_ = MakeFont(12);
+    font10_ = MakeFont(10);
+    SendMessageW(pathBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font12_.get()), FALSE);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font10_.get()), FALSE);
+    SendMessageW(listBox1_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font12_.get()), FALSE);
 }
 
 LRESULT CALLBACK TMainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

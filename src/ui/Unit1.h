@@ -8,6 +8,7 @@
 #include "platform/win32/unique_handle.h"
 #include "shell/form1.h"
 #include "platform/win32/tray_icon.h"
+#include "ui/list_box.h"
 
 namespace qf::win {
 
@@ -45,8 +46,9 @@ private:
     HWND hwnd_ = nullptr;
     HWND pathBox_ = nullptr;
     HMENU optionsMenu_ = nullptr;
-    UniqueFont pathFont_;
-    UniqueFont labelFont_;
+    UniqueFont font12_;  // path box and list
+    UniqueFont font10_;  // path box label
+    ListBox listBox1_;
     TrayIcon tray_;
     TForm1 form_;
 };

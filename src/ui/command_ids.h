@@ -19,6 +19,7 @@ enum Command : unsigned short {
 enum Control : unsigned short {
     LabeledEdit1 = 1001,
     LabeledEdit1Label,
+    ListBox1,
 };
 
 // The tray icon's callback message (WM_APP + 1) and its icon ID.

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fake_path_list.h"
 #include "platform/errors.h"
 #include "platform/ports.h"
 #include "shell/form1.h"
@@ -120,7 +121,8 @@ struct FormFixture {
     FakeDialogs dialogs{log};
     FakeFileSystem files;
     FakeView view{log};
-    TForm1 form{Ports{registry, shell, dialogs, files, view}};
+    FakePathList list;
+    TForm1 form{Ports{registry, shell, dialogs, files, view, list}};
 
     // The log from here on.
     Log Take() { return std::exchange(log, {}); }
