@@ -8,7 +8,7 @@ packages=(
     googletest libgtest-dev libgmock-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
     wine wine64 wine32:i386
-    xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
+    fonts-wine xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
 )
 
 as_root() {

@@ -88,7 +88,20 @@ start() {
     eval "$(print_env)"
     echo "booting Wine prefix $WINEPREFIX on display $DISPLAY"
     "$loader" wineboot -i >"$dir/wineboot.log" 2>&1
+    link_cjk_font "$loader"
+    # No window manager runs on the virtual display: Wine draws the frames.
+    "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
     /usr/lib/wine/wineserver64 -w 2>/dev/null || true
+}
+
+# Chinese Windows draws Chinese text in the program's fonts through font
+# linking; give the prefix the same, to the CJK font installed on Linux.
+link_cjk_font() {
+    local face
+    for face in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
+        "$1" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+            /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null
+    done
 }
 
 run() {
