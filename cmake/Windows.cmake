@@ -30,3 +30,4 @@ endif()
 
 include(cmake/WineHarness.cmake)
 add_subdirectory(tests/win)
+add_subdirectory(bench)
