@@ -101,6 +101,34 @@ public:
     virtual void Terminate() = 0;
 };
 
+struct Size {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Size&) const = default;
+};
+
+// The main window's size, its place between shown, minimized and the
+// notification area, and its look.
+class FormWindow {
+public:
+    virtual ~FormWindow() = default;
+    // The primary display, not the desktop that all displays span.
+    virtual Size ScreenSize() const = 0;
+    // Outer size; setters keep the top-left corner.
+    virtual Size WindowSize() const = 0;
+    virtual void SetWindowHeight(int height) = 0;
+    virtual void SetWindowWidth(int width) = 0;
+    // True while minimized, also while hidden in the tray.
+    virtual bool IsIconic() const = 0;
+    // Taskbar button back, restored, visible.
+    virtual void RestoreFromTray() = 0;
+    // Minimized unless it is already, hidden, no taskbar button.
+    virtual void HideToTray() = 0;
+    // The close request, handled at once as the close button's.
+    virtual void CloseRequest() = 0;
+    virtual void ApplySkin(const std::string& skinFile) = 0;
+};
+
 struct Ports {
     Registry& registry;
     Shell& shell;
@@ -108,6 +136,7 @@ struct Ports {
     FileSystem& files;
     MainView& view;
     PathList& list;
+    FormWindow& window;
 };
 
 }  // namespace qf

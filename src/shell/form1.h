@@ -61,6 +61,14 @@ public:
     enum class Access { Read, OpenFailed, Written, WriteRefused };
     Access xiugaiproClick();
 
+    // Window placement, tray and skin.
+    void cuangtisuofangClick();
+    void huanpifuClick();
+    void CnTrayIcon1Click();
+    void N5Click();
+    // A minimize command (minimize button, system menu, taskbar button).
+    void MinimizeCommand();
+
     // The unit-level state, open to the commands' callers as in the calling
     // protocol of the accessor (set TargetDir, WriteMode on, call, off).
     FormState& State() { return state_; }

@@ -28,6 +28,7 @@ void TForm1::ReportError(const std::exception& e) {
 }
 
 void TForm1::FormCreate() {
+    cuangtisuofangClick();
     state_.WriteFailed = false;
     ports_.view.HideInternalSubmenu();
     state_.AppDir = ports_.files.CurrentDirectory();
@@ -39,6 +40,7 @@ void TForm1::FormCreate() {
     state_.OriginalDir = state_.Scratch;
     ports_.view.SetPathText(state_.OriginalDir.text);
     state_.LastBrowseDir.clear();
+    huanpifuClick();
 }
 
 void TForm1::FormClose() {

@@ -35,6 +35,12 @@ constexpr MenuRow kOptionsMenu[] = {
     {ids::qidongyincang, "启动时隐藏", false, kInternalMenu},
 };
 
+// PopupMenu1, the tray icon's menu. Edge separators are never shown.
+constexpr MenuRow kTrayMenu[] = {
+    {ids::N5, "退出"},
+    kSeparator,  // lastmenu
+};
+
 constexpr MenuRow kMainMenu[] = {
     {ids::N1, "选项  ", false, kOptionsMenu},
 };
@@ -72,7 +78,8 @@ ATOM RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
 
 TMainWindow::TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell,
                          Dialogs& dialogs, FileSystem& files)
-    : instance_(instance), form_(Ports{registry, shell, dialogs, files, *this, listBox1_}) {
+    : instance_(instance), trayMenu_(BuildPopupMenu(kTrayMenu)),
+      form_(Ports{registry, shell, dialogs, files, *this, listBox1_, *this}) {
     RegisterMainClass(instance, &WindowProc);
     HMENU menu = BuildMenuBar(kMainMenu);
     optionsMenu_ = GetSubMenu(menu, 0);
@@ -153,6 +160,15 @@ LRESULT TMainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         }
         break;
+    case ids::kTrayMessage:
+        OnTrayMouse(static_cast<UINT>(lp));
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wp & 0xFFF0) == SC_MINIMIZE) {
+            form_.MinimizeCommand();
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         // The shutdown sequence ends the program itself, or leaves it running.
         form_.RunCommand(&TForm1::FormClose);
@@ -171,11 +187,44 @@ LRESULT TMainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void TMainWindow::OnCommand(unsigned id) {
     switch (id) {
+    case ids::N5:
+        form_.RunCommand(&TForm1::N5Click);
+        break;
     case ids::zidonghuifu:
     case ids::mycopy:
         SetChecked(id, !IsChecked(id));
         break;
     }
+}
+
+void TMainWindow::OnTrayMouse(UINT mouseMessage) {
+    static constexpr struct {
+        UINT message;
+        TrayMouse event;
+    } kEvents[] = {
+        {WM_LBUTTONDOWN, TrayMouse::LeftDown},   {WM_LBUTTONUP, TrayMouse::LeftUp},
+        {WM_LBUTTONDBLCLK, TrayMouse::LeftDouble}, {WM_MBUTTONDOWN, TrayMouse::MiddleDown},
+        {WM_MBUTTONUP, TrayMouse::MiddleUp},     {WM_MBUTTONDBLCLK, TrayMouse::MiddleDouble},
+        {WM_RBUTTONUP, TrayMouse::RightUp},
+    };
+    for (const auto& e : kEvents) {
+        if (e.message != mouseMessage) continue;
+        switch (trayClicks_.On(e.event)) {
+        case TrayAction::Click: form_.RunCommand(&TForm1::CnTrayIcon1Click); break;
+        case TrayAction::Menu: ShowTrayMenu(); break;
+        case TrayAction::None: break;
+        }
+    }
+}
+
+void TMainWindow::ShowTrayMenu() {
+    POINT at;
+    GetCursorPos(&at);
+    // Without the foreground the menu would not close when clicked away.
+    SetForegroundWindow(hwnd_);
+    const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+    TrackPopupMenuEx(trayMenu_.get(), align | TPM_RIGHTBUTTON, at.x, at.y, hwnd_, nullptr);
+    PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
 bool TMainWindow::IsChecked(unsigned id) const {
@@ -199,5 +248,48 @@ void TMainWindow::HideInternalSubmenu() { DeleteMenuItemById(optionsMenu_, ids::
 void TMainWindow::ReleaseTray() { tray_.Remove(); }
 
 void TMainWindow::Terminate() { PostQuitMessage(0); }
+
+}  // namespace qf::win
+
+namespace qf::win {
+
+Size TMainWindow::ScreenSize() const {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+Size TMainWindow::WindowSize() const {
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void TMainWindow::SetWindowHeight(int height) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, WindowSize().width, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMainWindow::SetWindowWidth(int width) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, WindowSize().height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool TMainWindow::IsIconic() const { return ::IsIconic(hwnd_); }
+
+void TMainWindow::RestoreFromTray() {
+    ShowWindow(hwnd_, SW_RESTORE);
+    SetForegroundWindow(hwnd_);
+}
+
+void TMainWindow::HideToTray() {
+    if (!::IsIconic(hwnd_)) ShowWindow(hwnd_, SW_MINIMIZE);
+    // A hidden window has no taskbar button; minimized it stays iconic.
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+void TMainWindow::CloseRequest() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
+// Skins come in a third-party format that this program does not read: with
+// or without a skin file, the window keeps the standard look.
+void TMainWindow::ApplySkin(const std::string&) {}
 
 }  // namespace qf::win

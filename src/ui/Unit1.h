@@ -7,6 +7,7 @@
 #include "platform/ports.h"
 #include "platform/win32/unique_handle.h"
 #include "shell/form1.h"
+#include "shell/tray_clicks.h"
 #include "platform/win32/tray_icon.h"
 #include "ui/list_box.h"
 
@@ -14,7 +15,7 @@ namespace qf::win {
 
 using UniqueFont = UniqueHandle<HFONT, &DeleteObject>;
 
-class TMainWindow final : public MainView {
+class TMainWindow final : public MainView, public FormWindow {
 public:
     // Creates the window hidden and runs the start-up sequence.
     TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell, Dialogs& dialogs,
@@ -34,11 +35,24 @@ public:
     void ReleaseTray() override;
     void Terminate() override;
 
+    // FormWindow
+    Size ScreenSize() const override;
+    Size WindowSize() const override;
+    void SetWindowHeight(int height) override;
+    void SetWindowWidth(int width) override;
+    bool IsIconic() const override;
+    void RestoreFromTray() override;
+    void HideToTray() override;
+    void CloseRequest() override;
+    void ApplySkin(const std::string& skinFile) override;
+
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     void CreateControls();
     void OnCommand(unsigned id);
+    void OnTrayMouse(UINT mouseMessage);
+    void ShowTrayMenu();
     bool IsChecked(unsigned id) const;
     void SetChecked(unsigned id, bool on);
 
@@ -49,7 +63,9 @@ private:
     UniqueFont font12_;  // path box and list
     UniqueFont font10_;  // path box label
     ListBox listBox1_;
+    UniqueHandle<HMENU, &DestroyMenu> trayMenu_;
     TrayIcon tray_;
+    TrayClicks trayClicks_;
     TForm1 form_;
 };
 

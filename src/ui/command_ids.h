@@ -13,6 +13,7 @@ enum Command : unsigned short {
     huanpifu,
     qidongyincang,
     N1,
+    N5,
 };
 
 // Child controls.

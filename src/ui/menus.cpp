@@ -29,11 +29,30 @@ HMENU Fill(HMENU menu, std::span<const MenuRow> rows) {
     return menu;
 }
 
+bool IsSeparator(HMENU menu, int position) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE;
+    return GetMenuItemInfoW(menu, position, TRUE, &item) && (item.fType & MFT_SEPARATOR);
+}
+
+// Separators at either end or next to each other separate nothing.
+HMENU HideIdleSeparators(HMENU menu) {
+    for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i) {
+        const bool edge = i == 0 || i == GetMenuItemCount(menu) - 1;
+        if (IsSeparator(menu, i) && (edge || IsSeparator(menu, i - 1)))
+            DeleteMenu(menu, i, MF_BYPOSITION);
+    }
+    return menu;
+}
+
 }  // namespace
 
 HMENU BuildMenuBar(std::span<const MenuRow> rows) { return Fill(CreateMenu(), rows); }
 
-HMENU BuildPopupMenu(std::span<const MenuRow> rows) { return Fill(CreatePopupMenu(), rows); }
+HMENU BuildPopupMenu(std::span<const MenuRow> rows) {
+    return HideIdleSeparators(Fill(CreatePopupMenu(), rows));
+}
 
 void DeleteMenuItemById(HMENU menu, unsigned id) {
     for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {

@@ -113,6 +113,36 @@ private:
     Log& log_;
 };
 
+// The window's size and its shown / tray / taskbar state.
+class FakeWindow final : public FormWindow {
+public:
+    enum class State { Shown, InTray, OnTaskbar };
+
+    explicit FakeWindow(Log& log) : log_(log) {}
+    Size screen{800, 600};
+    Size size{610, 452};
+    State state = State::Shown;
+
+    Size ScreenSize() const override { return screen; }
+    Size WindowSize() const override { return size; }
+    void SetWindowHeight(int height) override {
+        size.height = height;
+        log_.push_back("height " + std::to_string(height));
+    }
+    void SetWindowWidth(int width) override {
+        size.width = width;
+        log_.push_back("width " + std::to_string(width));
+    }
+    bool IsIconic() const override { return state != State::Shown; }
+    void RestoreFromTray() override { state = State::Shown; }
+    void HideToTray() override { state = State::InTray; }
+    void CloseRequest() override { log_.push_back("close request"); }
+    void ApplySkin(const std::string& skinFile) override { log_.push_back("skin " + skinFile); }
+
+private:
+    Log& log_;
+};
+
 // A form wired to fakes, with one shared log.
 struct FormFixture {
     Log log;
@@ -122,7 +152,8 @@ struct FormFixture {
     FakeFileSystem files;
     FakeView view{log};
     FakePathList list;
-    TForm1 form{Ports{registry, shell, dialogs, files, view, list}};
+    FakeWindow window{log};
+    TForm1 form{Ports{registry, shell, dialogs, files, view, list, window}};
 
     // The log from here on.
     Log Take() { return std::exchange(log, {}); }

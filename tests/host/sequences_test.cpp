@@ -13,11 +13,13 @@ constexpr char kReadError[] = "Invalid data type for 'ProgramFilesDir'";
 
 TEST(FormCreate, RunsItsStepsInOrder) {
     FormFixture f;
+    f.window.screen = {1024, 768};
     f.files.current = "D:\\青枫";
     f.registry.value = {"C:\\Program Files"};
     f.form.RunCommand(&TForm1::FormCreate);
 
-    EXPECT_THAT(f.log, ElementsAre("hide submenu", kKey, kRead, "close", "path C:\\Program Files"));
+    EXPECT_THAT(f.log, ElementsAre("height 578", "width 780", "hide submenu", kKey, kRead, "close",
+                                   "path C:\\Program Files", "skin D:\\青枫\\皮肤\\白兰_mxp1.skn"));
     const FormState& s = f.form.State();
     EXPECT_EQ(s.AppDir, "D:\\青枫");
     EXPECT_EQ(s.SoundDir, "D:\\青枫\\音效");
@@ -60,7 +62,8 @@ TEST(FormCreate, OpenFailureShowsItsBoxAndGoesOnWithAnEmptyValue) {
     FormFixture f;
     f.registry.openRefused = true;
     f.form.RunCommand(&TForm1::FormCreate);
-    EXPECT_THAT(f.log, ElementsAre("hide submenu", "open refused", kOpenFailedBox, "path "));
+    EXPECT_THAT(f.log, ElementsAre("hide submenu", "open refused", kOpenFailedBox, "path ",
+                                   "skin C:\\Tools\\皮肤\\白兰_mxp1.skn"));
 }
 
 // A form that started with ProgramFilesDir = C:\Program Files, which has

@@ -26,6 +26,7 @@ auto Poll(DWORD ms, Found found) -> decltype(found()) {
 
 struct WindowSearch {
     DWORD pid;
+    bool visibleOnly;
     std::vector<HWND> found;
 };
 
@@ -33,12 +34,13 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
     auto* search = reinterpret_cast<WindowSearch*>(lp);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == search->pid && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
+    if (owner == search->pid && (!search->visibleOnly || IsWindowVisible(hwnd)))
+        search->found.push_back(hwnd);
     return TRUE;
 }
 
-std::vector<HWND> TopLevelWindows(DWORD pid) {
-    WindowSearch search{pid, {}};
+std::vector<HWND> TopLevelWindows(DWORD pid, bool visibleOnly = true) {
+    WindowSearch search{pid, visibleOnly, {}};
     EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -120,6 +122,18 @@ HWND Program::WaitForMainWindow(DWORD ms) {
             if (ClassOf(hwnd) == "TForm1") return hwnd;
         return nullptr;
     });
+}
+
+HWND Program::Window() {
+    for (HWND hwnd : TopLevelWindows(process_.dwProcessId, false))
+        if (ClassOf(hwnd) == "TForm1") return hwnd;
+    return nullptr;
+}
+
+bool Program::HasMenuOpen() {
+    for (HWND hwnd : TopLevelWindows(process_.dwProcessId))
+        if (ClassOf(hwnd) == "#32768") return true;
+    return false;
 }
 
 std::string Program::ControlText(int id) {

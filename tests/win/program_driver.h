@@ -47,6 +47,10 @@ public:
     void Answer(const Box& box);
     // The main window once it is visible.
     HWND WaitForMainWindow(DWORD ms = 10000);
+    // The main window, shown or not.
+    HWND Window();
+    // A pop-up menu of the program is open.
+    bool HasMenuOpen();
     std::string ControlText(int id);
     void Close();
     bool WaitForExit(DWORD ms = 10000);

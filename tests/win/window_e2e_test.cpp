@@ -1,0 +1,75 @@
+// The main window's tray icon and minimizing, end to end.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "program_driver.h"
+#include "ui/command_ids.h"
+
+namespace qf::e2e {
+namespace {
+
+class Tray : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window_ = program_.WaitForMainWindow();
+        ASSERT_TRUE(window_);
+    }
+    void TearDown() override { WriteProgramFilesDir(saved_); }
+
+    // The shell's callback for a mouse action on the icon.
+    void Mouse(std::initializer_list<UINT> messages) {
+        for (UINT m : messages) SendMessageW(window_, ids::kTrayMessage, ids::kTrayIconId, m);
+    }
+    bool Shown() { return IsWindowVisible(window_) && !IsIconic(window_); }
+    bool InTray() { return !IsWindowVisible(window_); }
+
+    const RegValue saved_ = ReadProgramFilesDir();
+    TempFolder base_;
+    Program program_{base_.path()};
+    HWND window_ = nullptr;
+};
+
+TEST_F(Tray, LeftAndMiddleClicksToggleBetweenShownAndTray) {
+    for (auto [down, up] : {std::pair{WM_LBUTTONDOWN, WM_LBUTTONUP},
+                            std::pair{WM_MBUTTONDOWN, WM_MBUTTONUP}}) {
+        Mouse({static_cast<UINT>(down), static_cast<UINT>(up)});
+        EXPECT_TRUE(InTray());
+        Mouse({static_cast<UINT>(down), static_cast<UINT>(up)});
+        EXPECT_TRUE(Shown());
+    }
+}
+
+TEST_F(Tray, ADoubleClickTogglesOnce) {
+    Mouse({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+    EXPECT_TRUE(InTray());
+}
+
+TEST_F(Tray, ARightClickOnlyOpensTheMenu) {
+    PostMessageW(window_, ids::kTrayMessage, ids::kTrayIconId, WM_RBUTTONUP);
+    bool opened = false;
+    for (int i = 0; i < 100 && !(opened = program_.HasMenuOpen()); ++i) Sleep(50);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(Shown());
+    PostMessageW(window_, WM_CANCELMODE, 0, 0);
+}
+
+TEST_F(Tray, AMinimizeCommandHidesToTheTrayAndAClickBringsItBack) {
+    SendMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(InTray()) << "no window and no taskbar button";
+    EXPECT_TRUE(IsIconic(window_));
+    Mouse({WM_LBUTTONDOWN, WM_LBUTTONUP});
+    EXPECT_TRUE(Shown());
+}
+
+TEST_F(Tray, ExitClosesWithTheFullShutdownAlsoFromTheTray) {
+    WriteProgramFilesDir(REG_SZ, std::wstring(L"D:\\Changed", 10) + L'\0');
+    Mouse({WM_LBUTTONDOWN, WM_LBUTTONUP});
+    ASSERT_TRUE(InTray());
+    PostMessageW(window_, WM_COMMAND, ids::N5, 0);
+    EXPECT_TRUE(program_.WaitForExit());
+    EXPECT_EQ(ReadProgramFilesDir().Text(), saved_.Text()) << "the start-up value is back";
+}
+
+}  // namespace
+}  // namespace qf::e2e
