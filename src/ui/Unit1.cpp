@@ -19,6 +19,8 @@ constexpr int kWindowHeight = 452;
 constexpr RECT kPathBox{64, 64, 64 + 472, 64 + 28};
 constexpr SIZE kPathLabel{152, 16};
 constexpr RECT kList{64, 117, 64 + 473, 117 + 225};
+constexpr RECT kShape1{64, 103, 64 + 472, 103 + 6};
+constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kLime = RGB(0, 255, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
@@ -45,12 +47,46 @@ constexpr MenuRow kMainMenu[] = {
     {ids::N1, "选项  ", false, kOptionsMenu},
 };
 
+int CALLBACK FaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool HasFace(const wchar_t* face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
+    bool found = false;
+    HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExW(dc, &wanted, &FaceFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, dc);
+    return found;
+}
+
+// MS Sans Serif where the system has it, else the closest face it has.
+const wchar_t* FontFace() {
+    static const wchar_t* const face = [] {
+        for (const wchar_t* f : {L"MS Sans Serif", L"Microsoft Sans Serif", L"Tahoma"})
+            if (HasFace(f)) return f;
+        return L"MS Shell Dlg";
+    }();
+    return face;
+}
+
 // A font of the given point size at 96 dpi.
 UniqueFont MakeFont(int points) {
     return UniqueFont(CreateFontW(-MulDiv(points, 96, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                                   FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                                  L"MS Sans Serif"));
+                                  FontFace()));
+}
+
+// Shape1: the grey bar between the path box and the list, outlined black.
+void PaintShape1(HDC dc) {
+    SelectObject(dc, GetStockObject(DC_BRUSH));
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    SetDCBrushColor(dc, kGrey);
+    Rectangle(dc, kShape1.left, kShape1.top, kShape1.right, kShape1.bottom);
 }
 
 HWND CreateChild(HWND parent, const wchar_t* cls, DWORD style, RECT r, unsigned id,
@@ -141,6 +177,15 @@ LRESULT TMainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     switch (msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        const int saved = SaveDC(dc);
+        PaintShape1(dc);
+        RestoreDC(dc, saved);
+        EndPaint(hwnd_, &ps);
+        return 0;
+    }
     case WM_CREATE:
         CreateControls();
         return 0;
