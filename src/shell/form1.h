@@ -61,6 +61,26 @@ public:
     enum class Access { Read, OpenFailed, Written, WriteRefused };
     Access xiugaiproClick();
 
+    // Set and restore.
+    void ProgramFiles1Click();
+    void huifuyuanlaiClick();
+    void youjianhuifuClick();
+
+    // The path list ListBox1.
+    void zenjiaClick();
+    void N22Click();
+    void N3Click();
+    void N9Click();
+    void ListBox1Click();
+    void N25Click();
+    void ListBox1DblClick();
+    // Drag-reorder: the press that may begin a drag, the pointer over the
+    // list while dragging (accepted when the drag comes from the list
+    // itself) and the drop, in the list's client coordinates.
+    void ListBox1StartDrag(int x, int y);
+    bool ListBox1DragOver(const PathList& source) const;
+    void ListBox1DragDrop(int x, int y);
+
     // The unit-level state, open to the commands' callers as in the calling
     // protocol of the accessor (set TargetDir, WriteMode on, call, off).
     FormState& State() { return state_; }
@@ -69,6 +89,11 @@ private:
     Dialogs& Boxes();
     void ReportError(const std::exception& e);
     void AutoRestore();
+    // Writes TargetDir; the box and the cue follow only a write that took.
+    void WriteTargetDir();
+    void SuccessTail();
+    // The picker at LastBrowseDir, which then follows the choice.
+    std::string BrowseFromLast(const char* title);
 
     Ports ports_;
     FormState state_;
