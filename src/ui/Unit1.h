@@ -8,11 +8,15 @@
 #include "platform/win32/unique_handle.h"
 #include "shell/form1.h"
 #include "platform/win32/tray_icon.h"
+#include "platform/win32/BrowseForFolderU.h"
+#include "platform/win32/clipboard.h"
+#include "platform/win32/sound.h"
 #include "ui/list_box.h"
 
 namespace qf::win {
 
 using UniqueFont = UniqueHandle<HFONT, &DeleteObject>;
+using UniqueMenu = UniqueHandle<HMENU, &DestroyMenu>;
 
 class TMainWindow final : public MainView {
 public:
@@ -33,6 +37,9 @@ public:
     void HideInternalSubmenu() override;
     void ReleaseTray() override;
     void Terminate() override;
+    bool AutoCopy() const override;
+    void SetAutoCopy(bool on) override;
+    void Minimize() override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -41,6 +48,9 @@ private:
     void OnCommand(unsigned id);
     bool IsChecked(unsigned id) const;
     void SetChecked(unsigned id, bool on);
+    void OnListBox1(unsigned notification);
+    void ShowPopupMenu2(LPARAM screenPoint);
+    void WireListBox1Drag();
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
@@ -49,6 +59,10 @@ private:
     UniqueFont font12_;  // path box and list
     UniqueFont font10_;  // path box label
     ListBox listBox1_;
+    UniqueMenu popupMenu2_;
+    Win32Clipboard clipboard_;
+    Win32Sound sound_;
+    BrowseForFolderU picker_;
     TrayIcon tray_;
     TForm1 form_;
 };

@@ -13,6 +13,14 @@ enum Command : unsigned short {
     huanpifu,
     qidongyincang,
     N1,
+    N6,
+    zenjia,
+    N22,
+    ProgramFiles1,
+    N3,
+    N9,
+    huifuyuanlai,
+    N25,
 };
 
 // Child controls.
