@@ -16,11 +16,14 @@ add_library(qfwin32 STATIC
   src/platform/win32/registry.cpp
   src/platform/win32/system.cpp
   src/platform/win32/tray_icon.cpp
+  src/platform/win32/BrowseForFolderU.cpp
+  src/platform/win32/clipboard.cpp
+  src/platform/win32/sound.cpp
   src/ui/list_box.cpp
   src/ui/menus.cpp
   src/ui/Unit1.cpp
 )
-target_link_libraries(qfwin32 PUBLIC qfcore shell32 comctl32 advapi32 user32 gdi32)
+target_link_libraries(qfwin32 PUBLIC qfcore shell32 comctl32 advapi32 user32 gdi32 ole32 winmm)
 
 add_executable(qingfeng WIN32 src/shell/Project1.cpp res/qingfeng.rc)
 target_link_libraries(qingfeng PRIVATE qfwin32)

@@ -12,6 +12,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+class ClipboardError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr char kCannotOpenClipboard[] = "Cannot open clipboard";
+
 // The registry's messages, formatted with the value name.
 std::string InvalidDataType(const std::string& name);
 std::string FailedToGetData(const std::string& name);

@@ -59,6 +59,14 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
     virtual std::string CurrentDirectory() = 0;
+    // True for a folder, a drive root included; relative paths are taken
+    // against the current directory.
+    virtual bool DirectoryExists(const std::string& path) = 0;
+    // True when a file (not a folder) exists at the path.
+    virtual bool FileExists(const std::string& path) = 0;
+    // The absolute form of the path, or the path unchanged when it cannot
+    // be resolved.
+    virtual std::string FullPath(const std::string& path) = 0;
 };
 
 // The list of install folders (ListBox1): an ordered, unsorted sequence
@@ -99,6 +107,33 @@ public:
     virtual void ReleaseTray() = 0;
     // Ends the message loop; the windows go with it.
     virtual void Terminate() = 0;
+    // The mycopy option item.
+    virtual bool AutoCopy() const = 0;
+    virtual void SetAutoCopy(bool on) = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    // Replaces the clipboard's content with the text. Throws ClipboardError
+    // when another program holds the clipboard.
+    virtual void SetText(const std::string& text) = 0;
+};
+
+class Sound {
+public:
+    virtual ~Sound() = default;
+    // Starts playing a wave file and returns at once.
+    virtual void PlayAsync(const std::string& path) = 0;
+};
+
+class FolderPicker {
+public:
+    virtual ~FolderPicker() = default;
+    // The shell's folder browser: the chosen folder's path, or "" when the
+    // user cancelled or the choice has no file-system path.
+    virtual std::string BrowseForFolder(const std::string& title,
+                                        const std::string& initialFolder) = 0;
 };
 
 struct Size {
@@ -124,6 +159,8 @@ public:
     virtual void RestoreFromTray() = 0;
     // Minimized unless it is already, hidden, no taskbar button.
     virtual void HideToTray() = 0;
+    // Minimized to the taskbar, its button kept.
+    virtual void Minimize() = 0;
     // The close request, handled at once as the close button's.
     virtual void CloseRequest() = 0;
     virtual void ApplySkin(const std::string& skinFile) = 0;
@@ -137,6 +174,9 @@ struct Ports {
     MainView& view;
     PathList& list;
     FormWindow& window;
+    Clipboard& clipboard;
+    Sound& sound;
+    FolderPicker& picker;
 };
 
 }  // namespace qf

@@ -1,11 +1,13 @@
 // Program entry: the main window, then the message loop.
 #include <windows.h>
 
+#include "platform/win32/BrowseForFolderU.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/system.h"
 #include "ui/Unit1.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    const qf::win::ComApartment com;
     qf::win::Win32Registry registry;
     qf::win::Win32Shell shell;
     qf::win::Win32Dialogs dialogs;

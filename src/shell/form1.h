@@ -68,6 +68,25 @@ public:
     void N5Click();
     // A minimize command (minimize button, system menu, taskbar button).
     void MinimizeCommand();
+    // Set and restore.
+    void ProgramFiles1Click();
+    void huifuyuanlaiClick();
+    void youjianhuifuClick();
+
+    // The path list ListBox1.
+    void zenjiaClick();
+    void N22Click();
+    void N3Click();
+    void N9Click();
+    void ListBox1Click();
+    void N25Click();
+    void ListBox1DblClick();
+    // Drag-reorder: the press that may begin a drag, the pointer over the
+    // list while dragging (accepted when the drag comes from the list
+    // itself) and the drop, in the list's client coordinates.
+    void ListBox1StartDrag(int x, int y);
+    bool ListBox1DragOver(const PathList& source) const;
+    void ListBox1DragDrop(int x, int y);
 
     // The unit-level state, open to the commands' callers as in the calling
     // protocol of the accessor (set TargetDir, WriteMode on, call, off).
@@ -77,6 +96,11 @@ private:
     Dialogs& Boxes();
     void ReportError(const std::exception& e);
     void AutoRestore();
+    // Writes TargetDir; the box and the cue follow only a write that took.
+    void WriteTargetDir();
+    void SuccessTail();
+    // The picker at LastBrowseDir, which then follows the choice.
+    std::string BrowseFromLast(const char* title);
 
     Ports ports_;
     FormState state_;

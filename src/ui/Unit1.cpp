@@ -39,11 +39,33 @@ constexpr MenuRow kOptionsMenu[] = {
 
 // PopupMenu1, the tray icon's menu. Edge separators are never shown.
 constexpr MenuRow kTrayMenu[] = {
+    {ids::youjianhuifu, "恢复系统原来的设置"},
+    kSeparator,
     {ids::N5, "退出"},
     kSeparator,  // lastmenu
 };
 
+// PopupMenu2, the list's pop-up menu.
+constexpr MenuRow kPopupMenu2[] = {
+    {ids::N25, "拷贝当前路径到剪切板"},
+};
+
+constexpr MenuRow kEditMenu[] = {
+    {ids::zenjia, "增加软件安装路径"},
+    kSeparator,
+    {ids::N22, "修改软件安装路径"},
+    kSeparator,
+    {ids::ProgramFiles1, "设定当前 Program Files 的路径"},
+    kSeparator,
+    {ids::N3, "单项删除"},
+    kSeparator,
+    {ids::N9, "全部删除"},
+    kSeparator,
+    {ids::huifuyuanlai, "恢复系统原来的设置"},
+};
+
 constexpr MenuRow kMainMenu[] = {
+    {ids::N6, "编辑  ", false, kEditMenu},
     {ids::N1, "选项  ", false, kOptionsMenu},
 };
 
@@ -98,6 +120,15 @@ HWND CreateChild(HWND parent, const wchar_t* cls, DWORD style, RECT r, unsigned 
                            nullptr);
 }
 
+// The pop-up menu that a menu item with this ID opens.
+HMENU SubmenuById(HMENU menu, unsigned id) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_SUBMENU;
+    GetMenuItemInfoW(menu, id, FALSE, &item);
+    return item.hSubMenu;
+}
+
 ATOM RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -114,11 +145,13 @@ ATOM RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
 
 TMainWindow::TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell,
                          Dialogs& dialogs, FileSystem& files)
-    : instance_(instance), trayMenu_(BuildPopupMenu(kTrayMenu)),
-      form_(Ports{registry, shell, dialogs, files, *this, listBox1_, *this}) {
+    : instance_(instance),
+      trayMenu_(BuildPopupMenu(kTrayMenu)),
+      form_(Ports{registry, shell, dialogs, files, *this, listBox1_, *this, clipboard_, sound_,
+                  picker_}) {
     RegisterMainClass(instance, &WindowProc);
     HMENU menu = BuildMenuBar(kMainMenu);
-    optionsMenu_ = GetSubMenu(menu, 0);
+    optionsMenu_ = SubmenuById(menu, ids::N1);
     CreateWindowExW(0, ids::kMainClass, Widen(kAppTitle).c_str(), WS_OVERLAPPEDWINDOW,
                     CW_USEDEFAULT, CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, menu,
                     instance, this);
@@ -154,6 +187,9 @@ void TMainWindow::CreateControls() {
     constexpr DWORD kListStyle = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     listBox1_.Attach(CreateChild(hwnd_, L"LISTBOX", kListStyle, kList, ids::ListBox1,
                                  WS_EX_CLIENTEDGE));
+    WireListBox1Drag();
+    popupMenu2_ = UniqueMenu(BuildPopupMenu(kPopupMenu2));
+    clipboard_.SetOwner(hwnd_);
     font12_ = MakeFont(12);
     font10_ = MakeFont(10);
     SendMessageW(pathBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font12_.get()), FALSE);
@@ -190,8 +226,18 @@ LRESULT TMainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         CreateControls();
         return 0;
     case WM_COMMAND:
+        if (LOWORD(wp) == ids::ListBox1) {
+            OnListBox1(HIWORD(wp));
+            return 0;
+        }
         OnCommand(LOWORD(wp));
         return 0;
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wp) == listBox1_.hwnd()) {
+            ShowPopupMenu2(lp);
+            return 0;
+        }
+        break;
     case WM_CTLCOLORSTATIC:
         if (GetDlgCtrlID(reinterpret_cast<HWND>(lp)) == ids::LabeledEdit1Label) {
             SetBkColor(reinterpret_cast<HDC>(wp), kLime);
@@ -232,13 +278,19 @@ LRESULT TMainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void TMainWindow::OnCommand(unsigned id) {
     switch (id) {
-    case ids::N5:
-        form_.RunCommand(&TForm1::N5Click);
-        break;
+    case ids::N5: form_.RunCommand(&TForm1::N5Click); break;
+    case ids::youjianhuifu: form_.RunCommand(&TForm1::youjianhuifuClick); break;
     case ids::zidonghuifu:
     case ids::mycopy:
         SetChecked(id, !IsChecked(id));
         break;
+    case ids::zenjia: form_.RunCommand(&TForm1::zenjiaClick); break;
+    case ids::N22: form_.RunCommand(&TForm1::N22Click); break;
+    case ids::ProgramFiles1: form_.RunCommand(&TForm1::ProgramFiles1Click); break;
+    case ids::N3: form_.RunCommand(&TForm1::N3Click); break;
+    case ids::N9: form_.RunCommand(&TForm1::N9Click); break;
+    case ids::huifuyuanlai: form_.RunCommand(&TForm1::huifuyuanlaiClick); break;
+    case ids::N25: form_.RunCommand(&TForm1::N25Click); break;
     }
 }
 
@@ -272,6 +324,35 @@ void TMainWindow::ShowTrayMenu() {
     PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
+// A selection set in code sends no LBN_SELCHANGE: only the user's runs
+// the selection handler.
+void TMainWindow::OnListBox1(unsigned notification) {
+    switch (notification) {
+    case LBN_SELCHANGE: form_.RunCommand(&TForm1::ListBox1Click); break;
+    case LBN_DBLCLK: form_.RunCommand(&TForm1::ListBox1DblClick); break;
+    }
+}
+
+// At the pointer, or below the list's corner when opened from the keyboard;
+// the selection stays as it is.
+void TMainWindow::ShowPopupMenu2(LPARAM screenPoint) {
+    POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    if (screenPoint == -1) {
+        RECT list;
+        GetWindowRect(listBox1_.hwnd(), &list);
+        at = {list.left, list.top};
+    }
+    TrackPopupMenu(popupMenu2_.get(), TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+}
+
+void TMainWindow::WireListBox1Drag() {
+    listBox1_.OnDrag({
+        [this](int x, int y) { form_.Run([&] { form_.ListBox1StartDrag(x, y); }); },
+        [this] { return form_.ListBox1DragOver(listBox1_); },
+        [this](int x, int y) { form_.Run([&] { form_.ListBox1DragDrop(x, y); }); },
+    });
+}
+
 bool TMainWindow::IsChecked(unsigned id) const {
     return GetMenuState(optionsMenu_, id, MF_BYCOMMAND) & MF_CHECKED;
 }
@@ -293,6 +374,13 @@ void TMainWindow::HideInternalSubmenu() { DeleteMenuItemById(optionsMenu_, ids::
 void TMainWindow::ReleaseTray() { tray_.Remove(); }
 
 void TMainWindow::Terminate() { PostQuitMessage(0); }
+
+bool TMainWindow::AutoCopy() const { return IsChecked(ids::mycopy); }
+
+void TMainWindow::SetAutoCopy(bool on) { SetChecked(ids::mycopy, on); }
+
+// To the taskbar, keeping its button.
+void TMainWindow::Minimize() { ShowWindow(hwnd_, SW_MINIMIZE); }
 
 }  // namespace qf::win
 

@@ -9,11 +9,15 @@
 #include "shell/form1.h"
 #include "shell/tray_clicks.h"
 #include "platform/win32/tray_icon.h"
+#include "platform/win32/BrowseForFolderU.h"
+#include "platform/win32/clipboard.h"
+#include "platform/win32/sound.h"
 #include "ui/list_box.h"
 
 namespace qf::win {
 
 using UniqueFont = UniqueHandle<HFONT, &DeleteObject>;
+using UniqueMenu = UniqueHandle<HMENU, &DestroyMenu>;
 
 class TMainWindow final : public MainView, public FormWindow {
 public:
@@ -34,6 +38,8 @@ public:
     void HideInternalSubmenu() override;
     void ReleaseTray() override;
     void Terminate() override;
+    bool AutoCopy() const override;
+    void SetAutoCopy(bool on) override;
 
     // FormWindow
     Size ScreenSize() const override;
@@ -43,6 +49,7 @@ public:
     bool IsIconic() const override;
     void RestoreFromTray() override;
     void HideToTray() override;
+    void Minimize() override;
     void CloseRequest() override;
     void ApplySkin(const std::string& skinFile) override;
 
@@ -55,6 +62,9 @@ private:
     void ShowTrayMenu();
     bool IsChecked(unsigned id) const;
     void SetChecked(unsigned id, bool on);
+    void OnListBox1(unsigned notification);
+    void ShowPopupMenu2(LPARAM screenPoint);
+    void WireListBox1Drag();
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
@@ -63,7 +73,11 @@ private:
     UniqueFont font12_;  // path box and list
     UniqueFont font10_;  // path box label
     ListBox listBox1_;
-    UniqueHandle<HMENU, &DestroyMenu> trayMenu_;
+    UniqueMenu trayMenu_;
+    UniqueMenu popupMenu2_;
+    Win32Clipboard clipboard_;
+    Win32Sound sound_;
+    BrowseForFolderU picker_;
     TrayIcon tray_;
     TrayClicks trayClicks_;
     TForm1 form_;

@@ -14,6 +14,15 @@ enum Command : unsigned short {
     qidongyincang,
     N1,
     N5,
+    youjianhuifu,
+    N6,
+    zenjia,
+    N22,
+    ProgramFiles1,
+    N3,
+    N9,
+    huifuyuanlai,
+    N25,
 };
 
 // Child controls.

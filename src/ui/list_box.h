@@ -3,13 +3,26 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/ports.h"
 
 namespace qf::win {
 
+// The drag gestures within the list, which the list box has no
+// notification for. Points are in the list's client coordinates.
+struct ListBoxDrag {
+    std::function<void(int x, int y)> startDrag;  // at the press
+    std::function<bool()> dragOver;               // may it be dropped here?
+    std::function<void(int x, int y)> dragDrop;   // released over the list
+};
+
 class ListBox final : public PathList {
 public:
-    void Attach(HWND hwnd) { hwnd_ = hwnd; }
+    // Takes over the list box's mouse input for dragging and gives it its
+    // hint tooltip.
+    void Attach(HWND hwnd);
+    void OnDrag(ListBoxDrag drag) { drag_ = std::move(drag); }
     HWND hwnd() const { return hwnd_; }
 
     int Count() const override;
@@ -32,8 +45,21 @@ private:
         return SendMessageW(hwnd_, msg, wp, lp);
     }
 
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
+                                         UINT_PTR id, DWORD_PTR self);
+    LRESULT HandleMouse(UINT msg, WPARAM wp, LPARAM lp);
+    void Arm(POINT at);
+    void TrackDrag(POINT at);
+    void Drop(POINT at);
+    bool IsOverList(POINT at) const;
+
     HWND hwnd_ = nullptr;
+    HWND tooltip_ = nullptr;  // owned by the main window, goes with it
     std::string hint_;
+    ListBoxDrag drag_;
+    bool armed_ = false;     // pressed; a drag may begin
+    bool dragging_ = false;  // moved past the drag threshold
+    POINT pressedAt_{};
 };
 
 }  // namespace qf::win

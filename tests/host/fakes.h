@@ -91,7 +91,22 @@ private:
 class FakeFileSystem final : public FileSystem {
 public:
     std::string current = "C:\\Tools";
+    std::vector<std::string> folders;  // as full paths
+    std::vector<std::string> fileNames;
     std::string CurrentDirectory() override { return current; }
+    bool DirectoryExists(const std::string& path) override {
+        return !path.empty() && Has(folders, FullPath(path));
+    }
+    bool FileExists(const std::string& path) override { return Has(fileNames, path); }
+    // Drive-qualified paths are full; anything else is below `current`.
+    std::string FullPath(const std::string& path) override {
+        return path.find(':') == 1 ? path : current + "\\" + path;
+    }
+
+private:
+    static bool Has(const std::vector<std::string>& names, const std::string& name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    }
 };
 
 class FakeView final : public MainView {
@@ -108,6 +123,48 @@ public:
     void HideInternalSubmenu() override { log_.push_back("hide submenu"); }
     void ReleaseTray() override { log_.push_back("release tray"); }
     void Terminate() override { log_.push_back("terminate"); }
+    bool autoCopy = true;
+    bool AutoCopy() const override { return autoCopy; }
+    void SetAutoCopy(bool on) override { autoCopy = on; }
+
+private:
+    Log& log_;
+};
+
+class FakeClipboard final : public Clipboard {
+public:
+    explicit FakeClipboard(Log& log) : log_(log) {}
+    bool held = false;  // by another program
+    void SetText(const std::string& text) override {
+        if (held) throw ClipboardError(kCannotOpenClipboard);
+        log_.push_back("clipboard " + text);
+    }
+
+private:
+    Log& log_;
+};
+
+class FakeSound final : public Sound {
+public:
+    explicit FakeSound(Log& log) : log_(log) {}
+    void PlayAsync(const std::string& path) override { log_.push_back("play " + path); }
+
+private:
+    Log& log_;
+};
+
+// Answers each browse with the next of `answers` ("" cancels).
+class FakePicker final : public FolderPicker {
+public:
+    explicit FakePicker(Log& log) : log_(log) {}
+    std::vector<std::string> answers;
+    std::string BrowseForFolder(const std::string& title,
+                                const std::string& initialFolder) override {
+        log_.push_back("browse " + title + " at " + initialFolder);
+        std::string answer = answers.empty() ? "" : answers.front();
+        if (!answers.empty()) answers.erase(answers.begin());
+        return answer;
+    }
 
 private:
     Log& log_;
@@ -136,6 +193,10 @@ public:
     bool IsIconic() const override { return state != State::Shown; }
     void RestoreFromTray() override { state = State::Shown; }
     void HideToTray() override { state = State::InTray; }
+    void Minimize() override {
+        state = State::OnTaskbar;
+        log_.push_back("minimize");
+    }
     void CloseRequest() override { log_.push_back("close request"); }
     void ApplySkin(const std::string& skinFile) override { log_.push_back("skin " + skinFile); }
 
@@ -153,7 +214,11 @@ struct FormFixture {
     FakeView view{log};
     FakePathList list;
     FakeWindow window{log};
-    TForm1 form{Ports{registry, shell, dialogs, files, view, list, window}};
+    FakeClipboard clipboard{log};
+    FakeSound sound{log};
+    FakePicker picker{log};
+    TForm1 form{
+        Ports{registry, shell, dialogs, files, view, list, window, clipboard, sound, picker}};
 
     // The log from here on.
     Log Take() { return std::exchange(log, {}); }

@@ -67,7 +67,7 @@ TEST(TrayClicks, PressAndReleaseOfTheSameButtonOnTheIcon) {
 
 TEST(TrayStates, ClicksAndMinimizeCommandsMoveBetweenShownAndTray) {
     using S = FakeWindow::State;
-    enum class Event { TrayClick, MinimizeCommand };
+    enum class Event { TrayClick, MinimizeCommand, ListDoubleClick };
     const struct {
         S from;
         Event event;
@@ -78,14 +78,18 @@ TEST(TrayStates, ClicksAndMinimizeCommandsMoveBetweenShownAndTray) {
         {S::OnTaskbar, Event::TrayClick, S::Shown},
         {S::Shown, Event::MinimizeCommand, S::InTray},
         {S::OnTaskbar, Event::MinimizeCommand, S::InTray},
+        {S::Shown, Event::ListDoubleClick, S::OnTaskbar},
     };
     for (const auto& c : cases) {
         FormFixture f;
         f.window.state = c.from;
-        if (c.event == Event::TrayClick)
-            f.form.CnTrayIcon1Click();
-        else
-            f.form.MinimizeCommand();
+        f.list.items = {"D:\\Soft"};
+        f.list.selected = 0;
+        switch (c.event) {
+        case Event::TrayClick: f.form.CnTrayIcon1Click(); break;
+        case Event::MinimizeCommand: f.form.MinimizeCommand(); break;
+        case Event::ListDoubleClick: f.form.ListBox1DblClick(); break;
+        }
         EXPECT_EQ(f.window.state, c.to) << static_cast<int>(c.from) << " " << static_cast<int>(c.event);
     }
 }

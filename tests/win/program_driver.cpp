@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/text.h"
+#include "ui/command_ids.h"
 
 namespace qf::e2e {
 
@@ -143,10 +144,47 @@ std::string Program::ControlText(int id) {
     return win::Narrow(text);
 }
 
+void Program::Press(const Box& dialog, int buttonId) {
+    PostMessageW(dialog.hwnd, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog.hwnd, buttonId)));
+    Poll(5000, [&] { return !IsWindow(dialog.hwnd); });
+}
+
+void Program::Command(unsigned id) { PostMessageW(WaitForMainWindow(), WM_COMMAND, id, 0); }
+
+HWND Program::Control(int id) { return GetDlgItem(WaitForMainWindow(), id); }
+
+std::vector<std::string> Program::ListEntries() {
+    HWND list = Control(ids::ListBox1);
+    std::vector<std::string> entries;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::wstring text(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
+        text.resize(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data())));
+        entries.push_back(win::Narrow(text));
+    }
+    return entries;
+}
+
+int Program::ListSelection() {
+    return static_cast<int>(SendMessageW(Control(ids::ListBox1), LB_GETCURSEL, 0, 0));
+}
+
+void Program::SelectEntry(int index) {
+    HWND list = Control(ids::ListBox1);
+    SendMessageW(list, LB_SETCURSEL, index, 0);
+    SendMessageW(WaitForMainWindow(), WM_COMMAND, MAKEWPARAM(ids::ListBox1, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
 void Program::Close() { PostMessageW(WaitForMainWindow(), WM_CLOSE, 0, 0); }
 
 bool Program::WaitForExit(DWORD ms) {
     return WaitForSingleObject(process_.hProcess, ms) == WAIT_OBJECT_0;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD ms) {
+    return Poll(ms, condition);
 }
 
 std::string RegValue::Text() const {

@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qf::e2e {
 
@@ -45,6 +47,17 @@ public:
     std::optional<Box> WaitForBox(DWORD ms = 10000);
     // Presses OK on a box.
     void Answer(const Box& box);
+    // Presses a button of a dialog (IDOK, IDCANCEL) and waits until it is gone.
+    void Press(const Box& dialog, int buttonId);
+    // Chooses a menu item, without waiting for the command to end.
+    void Command(unsigned id);
+    // The main window's child control.
+    HWND Control(int id);
+    // The entries of ListBox1 and its selected index.
+    std::vector<std::string> ListEntries();
+    int ListSelection();
+    // Selects an entry as the user would: the list box notifies the window.
+    void SelectEntry(int index);
     // The main window once it is visible.
     HWND WaitForMainWindow(DWORD ms = 10000);
     // The main window, shown or not.
@@ -58,6 +71,9 @@ public:
 private:
     PROCESS_INFORMATION process_{};
 };
+
+// Polls until the condition holds or the time is up; true when it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD ms = 10000);
 
 // ProgramFilesDir of the program's registry view, with its type.
 struct RegValue {

@@ -19,6 +19,9 @@ public:
 class Win32FileSystem final : public FileSystem {
 public:
     std::string CurrentDirectory() override;
+    bool DirectoryExists(const std::string& path) override;
+    bool FileExists(const std::string& path) override;
+    std::string FullPath(const std::string& path) override;
 };
 
 }  // namespace qf::win
