@@ -21,6 +21,7 @@ add_library(qfwin32 STATIC
   src/platform/win32/sound.cpp
   src/ui/list_box.cpp
   src/ui/menus.cpp
+  src/ui/tool_bar.cpp
   src/ui/Unit1.cpp
 )
 target_link_libraries(qfwin32 PUBLIC qfcore shell32 comctl32 advapi32 user32 gdi32 ole32 winmm)

@@ -64,6 +64,12 @@ constexpr MenuRow kEditMenu[] = {
     {ids::huifuyuanlai, "恢复系统原来的设置"},
 };
 
+constexpr ToolButtonRow kToolBar1[] = {
+    {ids::zenjia, "增加", "增加软件安装路径"},
+    {ids::ProgramFiles1, "设定", "设定当前 Program Files 的路径"},
+    {ids::N3, "单项删除", "单项删除"},
+};
+
 constexpr MenuRow kMainMenu[] = {
     {ids::N6, "编辑  ", false, kEditMenu},
     {ids::N1, "选项  ", false, kOptionsMenu},
@@ -192,6 +198,7 @@ void TMainWindow::CreateControls() {
     clipboard_.SetOwner(hwnd_);
     font12_ = MakeFont(12);
     font10_ = MakeFont(10);
+    toolBar1_.Create(hwnd_, ids::ToolBar1, kToolBar1, font12_.get());
     SendMessageW(pathBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font12_.get()), FALSE);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font10_.get()), FALSE);
     SendMessageW(listBox1_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font12_.get()), FALSE);
@@ -225,6 +232,12 @@ LRESULT TMainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CREATE:
         CreateControls();
         return 0;
+    case WM_SIZE:
+        toolBar1_.FollowParentWidth();
+        return 0;
+    case WM_NOTIFY:
+        if (toolBar1_.OnNotify(reinterpret_cast<NMHDR*>(lp))) return 0;
+        break;
     case WM_COMMAND:
         if (LOWORD(wp) == ids::ListBox1) {
             OnListBox1(HIWORD(wp));

@@ -13,6 +13,7 @@
 #include "platform/win32/clipboard.h"
 #include "platform/win32/sound.h"
 #include "ui/list_box.h"
+#include "ui/tool_bar.h"
 
 namespace qf::win {
 
@@ -73,6 +74,7 @@ private:
     UniqueFont font12_;  // path box and list
     UniqueFont font10_;  // path box label
     ListBox listBox1_;
+    ToolBar toolBar1_;
     UniqueMenu trayMenu_;
     UniqueMenu popupMenu2_;
     Win32Clipboard clipboard_;

@@ -30,6 +30,7 @@ enum Control : unsigned short {
     LabeledEdit1 = 1001,
     LabeledEdit1Label,
     ListBox1,
+    ToolBar1,
 };
 
 // The tray icon's callback message (WM_APP + 1) and its icon ID.
