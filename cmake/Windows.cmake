@@ -19,6 +19,8 @@ add_library(qfwin32 STATIC
   src/ui/list_box.cpp
   src/ui/menus.cpp
   src/ui/Unit1.cpp
+  src/ui/Unit2.cpp
+  src/ui/menu_images.cpp
 )
 target_link_libraries(qfwin32 PUBLIC qfcore shell32 comctl32 advapi32 user32 gdi32)
 

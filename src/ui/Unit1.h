@@ -9,6 +9,7 @@
 #include "shell/form1.h"
 #include "platform/win32/tray_icon.h"
 #include "ui/list_box.h"
+#include "ui/menu_images.h"
 
 namespace qf::win {
 
@@ -18,10 +19,14 @@ class TMainWindow final : public MainView {
 public:
     // Creates the window hidden and runs the start-up sequence.
     TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell, Dialogs& dialogs,
-                FileSystem& files);
+                FileSystem& files, AboutView& about);
     ~TMainWindow() override;
     TMainWindow(const TMainWindow&) = delete;
     TMainWindow& operator=(const TMainWindow&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    // The commands, for the about box's clicks.
+    TForm1& Form() { return form_; }
 
     // The first show: centred on the desktop.
     void Show(int showCommand);
@@ -51,6 +56,7 @@ private:
     ListBox listBox1_;
     TrayIcon tray_;
     TForm1 form_;
+    MenuImages menuImages_;  // outlives the menu, which only borrows them
 };
 
 }  // namespace qf::win

@@ -6,7 +6,7 @@ namespace qf::win {
 
 namespace {
 
-HMENU Fill(HMENU menu, std::span<const MenuRow> rows) {
+HMENU Fill(HMENU menu, std::span<const MenuRow> rows, std::span<const HBITMAP> images) {
     for (const MenuRow& row : rows) {
         const std::wstring caption = Widen(row.caption);
         MENUITEMINFOW item{};
@@ -22,7 +22,11 @@ HMENU Fill(HMENU menu, std::span<const MenuRow> rows) {
         }
         if (!row.submenu.empty()) {
             item.fMask |= MIIM_SUBMENU;
-            item.hSubMenu = BuildPopupMenu(row.submenu);
+            item.hSubMenu = BuildPopupMenu(row.submenu, images);
+        }
+        if (row.image >= 0 && static_cast<size_t>(row.image) < images.size()) {
+            item.fMask |= MIIM_BITMAP;
+            item.hbmpItem = images[row.image];
         }
         InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &item);
     }
@@ -31,9 +35,13 @@ HMENU Fill(HMENU menu, std::span<const MenuRow> rows) {
 
 }  // namespace
 
-HMENU BuildMenuBar(std::span<const MenuRow> rows) { return Fill(CreateMenu(), rows); }
+HMENU BuildMenuBar(std::span<const MenuRow> rows, std::span<const HBITMAP> images) {
+    return Fill(CreateMenu(), rows, images);
+}
 
-HMENU BuildPopupMenu(std::span<const MenuRow> rows) { return Fill(CreatePopupMenu(), rows); }
+HMENU BuildPopupMenu(std::span<const MenuRow> rows, std::span<const HBITMAP> images) {
+    return Fill(CreatePopupMenu(), rows, images);
+}
 
 void DeleteMenuItemById(HMENU menu, unsigned id) {
     for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {

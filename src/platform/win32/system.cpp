@@ -1,6 +1,7 @@
 #include "platform/win32/system.h"
 
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include "platform/win32/text.h"
@@ -10,6 +11,13 @@ namespace qf::win {
 
 void Win32Shell::ChangeNotify(long eventId, unsigned flags) {
     SHChangeNotify(eventId, flags, nullptr, nullptr);
+}
+
+// The active window is the one whose command asked: the main window for
+// its menus, the about box for its own clicks.
+void Win32Shell::Open(const std::string& target, ShowMode mode) {
+    ShellExecuteW(GetActiveWindow(), L"open", Widen(target).c_str(), nullptr, nullptr,
+                  mode == ShowMode::Maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
 }
 
 namespace {
@@ -28,10 +36,25 @@ void Win32Dialogs::ErrorReport(const std::string& text) {
     Box(text, kAppTitle, MB_OK | MB_ICONERROR);
 }
 
+void Win32Dialogs::PlainMessage(const std::string& text) { Box(text, kAppTitle, MB_OK); }
+
+void Win32Dialogs::Message(const std::string& text, const std::string& caption) {
+    Box(text, caption, MB_OK);
+}
+
 std::string Win32FileSystem::CurrentDirectory() {
     std::wstring dir(GetCurrentDirectoryW(0, nullptr), L'\0');
     dir.resize(GetCurrentDirectoryW(static_cast<DWORD>(dir.size()), dir.data()));
     return Narrow(dir);
+}
+
+bool Win32FileSystem::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32FileSystem::ChangeCurrentDirectory(const std::string& path) {
+    return SetCurrentDirectoryW(Widen(path).c_str());
 }
 
 }  // namespace qf::win
