@@ -25,7 +25,7 @@ auto Poll(DWORD ms, Found found) -> decltype(found()) {
 }
 
 struct WindowSearch {
-    DWORD pid;
+    DWORD pid;  // 0 for any process
     std::vector<HWND> found;
 };
 
@@ -33,7 +33,7 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
     auto* search = reinterpret_cast<WindowSearch*>(lp);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == search->pid && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
+    if ((search->pid == 0 || owner == search->pid) && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
     return TRUE;
 }
 
@@ -127,6 +127,44 @@ std::string Program::ControlText(int id) {
     wchar_t text[1024] = {};
     SendMessageW(GetDlgItem(main, id), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
     return win::Narrow(text);
+}
+
+void Program::Command(unsigned id) {
+    PostMessageW(WaitForMainWindow(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+HWND Program::WaitForWindow(const std::wstring& caption, DWORD ms) {
+    return Poll(ms, [&]() -> HWND {
+        for (HWND hwnd : TopLevelWindows(process_.dwProcessId))
+            if (TextOf(hwnd) == win::Narrow(caption)) return hwnd;
+        return nullptr;
+    });
+}
+
+void Program::WriteSetFile(const std::filesystem::path& baseFolder) {
+    HANDLE file = CreateFileW((baseFolder / L"set").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "1\r\n", 3, &written, nullptr);
+    CloseHandle(file);
+}
+
+HWND WaitForWindowOfClass(const std::wstring& cls, DWORD ms) {
+    return Poll(ms, [&]() -> HWND {
+        for (HWND hwnd : TopLevelWindows(0))
+            if (ClassOf(hwnd) == win::Narrow(cls)) return hwnd;
+        return nullptr;
+    });
+}
+
+void EndProcessOf(HWND hwnd) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+        TerminateProcess(process, 0);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+    }
 }
 
 void Program::Close() { PostMessageW(WaitForMainWindow(), WM_CLOSE, 0, 0); }

@@ -48,12 +48,23 @@ public:
     // The main window once it is visible.
     HWND WaitForMainWindow(DWORD ms = 10000);
     std::string ControlText(int id);
+    // Chooses a menu item the way a click on it does.
+    void Command(unsigned id);
+    // A visible top-level window of the program with this caption.
+    HWND WaitForWindow(const std::wstring& caption, DWORD ms = 10000);
+    // Writes the settings file, so start-up finds one.
+    static void WriteSetFile(const std::filesystem::path& baseFolder);
     void Close();
     bool WaitForExit(DWORD ms = 10000);
 
 private:
     PROCESS_INFORMATION process_{};
 };
+
+// A visible top-level window of this class in any process, or nothing.
+HWND WaitForWindowOfClass(const std::wstring& cls, DWORD ms = 10000);
+// Ends the process that owns the window.
+void EndProcessOf(HWND hwnd);
 
 // ProgramFilesDir of the program's registry view, with its type.
 struct RegValue {
