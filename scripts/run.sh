@@ -22,13 +22,13 @@ fi
 
 echo "== building the program ($preset)"
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" --target qingfeng
-exe="$root/build/$preset/qingfeng.exe"
+cmake --build --preset "$preset" --target dist
 
-# The base folder is the current directory at start: the program looks for
-# its settings file `set` there. A first run gets a small example list.
-base="$root/build/$preset/run"
-mkdir -p "$base"
+# The ready folder is the base folder (the current directory at start): the
+# program finds its help, its sound cue and its settings file `set` there.
+# A first run gets a small example list instead of the missing-file box.
+base="$root/build/$preset/dist/青枫目录台"
+exe="$base/青枫目录台.exe"
 [ -e "$base/set" ] || printf '1\r\nC:\\Program Files\r\nC:\\Apps\r\n' >"$base/set"
 
 harness="$root/build/$preset/run-wine"

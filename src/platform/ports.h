@@ -39,11 +39,18 @@ public:
     virtual std::unique_ptr<RegistryKey> OpenKey(const std::string& path) = 0;
 };
 
+// How a window opened by the shell is first shown.
+enum class ShowMode { Normal, Maximized };
+
 class Shell {
 public:
     virtual ~Shell() = default;
     // SHChangeNotify with two null items.
     virtual void ChangeNotify(long eventId, unsigned flags) = 0;
+    // Hands a document, program, web or mail address to the shell with the
+    // verb "open", no parameters and no working folder, on behalf of the
+    // active window of the program. Returns at once; the result is ignored.
+    virtual void Open(const std::string& target, ShowMode mode) = 0;
 };
 
 class Dialogs {
@@ -53,6 +60,11 @@ public:
     virtual void ErrorBox(const std::string& text) = 0;
     // Modal box captioned with the application title, error icon.
     virtual void ErrorReport(const std::string& text) = 0;
+    // Modal box captioned with the application title, one OK button.
+    virtual void PlainMessage(const std::string& text) = 0;
+    // Modal box with this caption, one OK button, no icon. (Not named
+    // MessageBox: windows.h makes that a macro.)
+    virtual void Message(const std::string& text, const std::string& caption) = 0;
 };
 
 class FileSystem {
@@ -67,6 +79,8 @@ public:
     // The absolute form of the path, or the path unchanged when it cannot
     // be resolved.
     virtual std::string FullPath(const std::string& path) = 0;
+    // False when refused; the current directory then stays as it was.
+    virtual bool ChangeCurrentDirectory(const std::string& path) = 0;
 };
 
 // The list of install folders (ListBox1): an ordered, unsorted sequence
@@ -166,6 +180,14 @@ public:
     virtual void ApplySkin(const std::string& skinFile) = 0;
 };
 
+// The about box (AboutBox), created once and kept for the whole run.
+class AboutView {
+public:
+    virtual ~AboutView() = default;
+    // Makes it visible and brings it to the front.
+    virtual void ShowAbout() = 0;
+};
+
 struct Ports {
     Registry& registry;
     Shell& shell;
@@ -177,6 +199,7 @@ struct Ports {
     Clipboard& clipboard;
     Sound& sound;
     FolderPicker& picker;
+    AboutView& about;
 };
 
 }  // namespace qf

@@ -5,6 +5,7 @@
 #include "platform/win32/registry.h"
 #include "platform/win32/system.h"
 #include "ui/Unit1.h"
+#include "ui/Unit2.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     const qf::win::ComApartment com;
@@ -12,11 +13,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     qf::win::Win32Shell shell;
     qf::win::Win32Dialogs dialogs;
     qf::win::Win32FileSystem files;
-    qf::win::TMainWindow form1(instance, registry, shell, dialogs, files);
+    // Form1 needs the about box's view; its window comes after Form1's.
+    qf::win::TAboutBox aboutBox;
+    qf::win::TMainWindow form1(instance, registry, shell, dialogs, files, aboutBox);
+    aboutBox.Create(instance, form1.hwnd(), shell, form1.Form());
     form1.Show(showCommand);
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (aboutBox.TranslateDialogKeys(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/ports.h"
 
@@ -87,6 +88,38 @@ public:
     void ListBox1StartDrag(int x, int y);
     bool ListBox1DragOver(const PathList& source) const;
     void ListBox1DragDrop(int x, int y);
+    // Help documents, the companion program and the write-to-me note.
+    void N13Click();
+    void N15Click();
+    void N1001Click();
+    void N50Click();
+    void N52Click();
+    void N26Click();
+    void my7Click();
+    void my9Click();
+    void N19Click();
+    void N21Click();
+
+    // The about box and the web links.
+    void N17Click();
+    void N37Click();
+    void mr1Click();
+    void mr2Click();
+    void mr3Click();
+    void mr4Click();
+    void mr5Click();
+    void mr6Click();
+    void mr7Click();
+    void mr8Click();
+    void mr9Click();
+    void mr10Click();
+    void my2Click();
+    void my3Click();
+    void my4Click();
+    void my5Click();
+    void my6Click();
+    void my8Click();
+    void my10Click();
 
     // The unit-level state, open to the commands' callers as in the calling
     // protocol of the accessor (set TargetDir, WriteMode on, call, off).
@@ -101,6 +134,8 @@ private:
     void SuccessTail();
     // The picker at LastBrowseDir, which then follows the choice.
     std::string BrowseFromLast(const char* title);
+    void OpenHelpDocument(std::string_view name);
+    void OpenAddress(std::string_view address);
 
     Ports ports_;
     FormState state_;

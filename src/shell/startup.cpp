@@ -14,6 +14,8 @@ class SilentDialogs final : public Dialogs {
 public:
     void ErrorBox(const std::string&) override {}
     void ErrorReport(const std::string&) override {}
+    void PlainMessage(const std::string&) override {}
+    void Message(const std::string&, const std::string&) override {}
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "../../res/resource.h"
 #include "platform/win32/text.h"
 #include "ui/command_ids.h"
+#include "ui/help_menus.h"
 #include "ui/menus.h"
 
 namespace qf::win {
@@ -73,6 +74,8 @@ constexpr ToolButtonRow kToolBar1[] = {
 constexpr MenuRow kMainMenu[] = {
     {ids::N6, "编辑  ", false, kEditMenu},
     {ids::N1, "选项  ", false, kOptionsMenu},
+    kHelpMenuRow,
+    kLinksMenuRow,
 };
 
 int CALLBACK FaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
@@ -150,13 +153,14 @@ ATOM RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
 }  // namespace
 
 TMainWindow::TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell,
-                         Dialogs& dialogs, FileSystem& files)
+                         Dialogs& dialogs, FileSystem& files, AboutView& about)
     : instance_(instance),
       trayMenu_(BuildPopupMenu(kTrayMenu)),
       form_(Ports{registry, shell, dialogs, files, *this, listBox1_, *this, clipboard_, sound_,
-                  picker_}) {
+                  picker_, about}),
+      menuImages_(instance, IDB_MENU_IMAGES) {
     RegisterMainClass(instance, &WindowProc);
-    HMENU menu = BuildMenuBar(kMainMenu);
+    HMENU menu = BuildMenuBar(kMainMenu, menuImages_.Handles());
     optionsMenu_ = SubmenuById(menu, ids::N1);
     CreateWindowExW(0, ids::kMainClass, Widen(kAppTitle).c_str(), WS_OVERLAPPEDWINDOW,
                     CW_USEDEFAULT, CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, menu,
@@ -304,6 +308,35 @@ void TMainWindow::OnCommand(unsigned id) {
     case ids::N9: form_.RunCommand(&TForm1::N9Click); break;
     case ids::huifuyuanlai: form_.RunCommand(&TForm1::huifuyuanlaiClick); break;
     case ids::N25: form_.RunCommand(&TForm1::N25Click); break;
+    case ids::N13: form_.RunCommand(&TForm1::N13Click); break;
+    case ids::N15: form_.RunCommand(&TForm1::N15Click); break;
+    case ids::N17: form_.RunCommand(&TForm1::N17Click); break;
+    case ids::N19: form_.RunCommand(&TForm1::N19Click); break;
+    case ids::N1001: form_.RunCommand(&TForm1::N1001Click); break;
+    case ids::N50: form_.RunCommand(&TForm1::N50Click); break;
+    case ids::N52: form_.RunCommand(&TForm1::N52Click); break;
+    case ids::N26: form_.RunCommand(&TForm1::N26Click); break;
+    case ids::N21: form_.RunCommand(&TForm1::N21Click); break;
+    case ids::N37: form_.RunCommand(&TForm1::N37Click); break;
+    case ids::mr1: form_.RunCommand(&TForm1::mr1Click); break;
+    case ids::mr2: form_.RunCommand(&TForm1::mr2Click); break;
+    case ids::mr3: form_.RunCommand(&TForm1::mr3Click); break;
+    case ids::mr4: form_.RunCommand(&TForm1::mr4Click); break;
+    case ids::mr5: form_.RunCommand(&TForm1::mr5Click); break;
+    case ids::mr6: form_.RunCommand(&TForm1::mr6Click); break;
+    case ids::mr7: form_.RunCommand(&TForm1::mr7Click); break;
+    case ids::mr8: form_.RunCommand(&TForm1::mr8Click); break;
+    case ids::mr9: form_.RunCommand(&TForm1::mr9Click); break;
+    case ids::mr10: form_.RunCommand(&TForm1::mr10Click); break;
+    case ids::my2: form_.RunCommand(&TForm1::my2Click); break;
+    case ids::my3: form_.RunCommand(&TForm1::my3Click); break;
+    case ids::my4: form_.RunCommand(&TForm1::my4Click); break;
+    case ids::my5: form_.RunCommand(&TForm1::my5Click); break;
+    case ids::my6: form_.RunCommand(&TForm1::my6Click); break;
+    case ids::my7: form_.RunCommand(&TForm1::my7Click); break;
+    case ids::my8: form_.RunCommand(&TForm1::my8Click); break;
+    case ids::my9: form_.RunCommand(&TForm1::my9Click); break;
+    case ids::my10: form_.RunCommand(&TForm1::my10Click); break;
     }
 }
 

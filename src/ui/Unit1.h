@@ -14,6 +14,7 @@
 #include "platform/win32/sound.h"
 #include "ui/list_box.h"
 #include "ui/tool_bar.h"
+#include "ui/menu_images.h"
 
 namespace qf::win {
 
@@ -24,10 +25,14 @@ class TMainWindow final : public MainView, public FormWindow {
 public:
     // Creates the window hidden and runs the start-up sequence.
     TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell, Dialogs& dialogs,
-                FileSystem& files);
+                FileSystem& files, AboutView& about);
     ~TMainWindow() override;
     TMainWindow(const TMainWindow&) = delete;
     TMainWindow& operator=(const TMainWindow&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    // The commands, for the about box's clicks.
+    TForm1& Form() { return form_; }
 
     // The first show: centred on the desktop.
     void Show(int showCommand);
@@ -83,6 +88,7 @@ private:
     TrayIcon tray_;
     TrayClicks trayClicks_;
     TForm1 form_;
+    MenuImages menuImages_;  // outlives the menu, which only borrows them
 };
 
 }  // namespace qf::win

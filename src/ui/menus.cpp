@@ -6,7 +6,7 @@ namespace qf::win {
 
 namespace {
 
-HMENU Fill(HMENU menu, std::span<const MenuRow> rows) {
+HMENU Fill(HMENU menu, std::span<const MenuRow> rows, std::span<const HBITMAP> images) {
     for (const MenuRow& row : rows) {
         const std::wstring caption = Widen(row.caption);
         MENUITEMINFOW item{};
@@ -22,7 +22,11 @@ HMENU Fill(HMENU menu, std::span<const MenuRow> rows) {
         }
         if (!row.submenu.empty()) {
             item.fMask |= MIIM_SUBMENU;
-            item.hSubMenu = BuildPopupMenu(row.submenu);
+            item.hSubMenu = BuildPopupMenu(row.submenu, images);
+        }
+        if (row.image >= 0 && static_cast<size_t>(row.image) < images.size()) {
+            item.fMask |= MIIM_BITMAP;
+            item.hbmpItem = images[row.image];
         }
         InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &item);
     }
@@ -48,10 +52,12 @@ HMENU HideIdleSeparators(HMENU menu) {
 
 }  // namespace
 
-HMENU BuildMenuBar(std::span<const MenuRow> rows) { return Fill(CreateMenu(), rows); }
+HMENU BuildMenuBar(std::span<const MenuRow> rows, std::span<const HBITMAP> images) {
+    return Fill(CreateMenu(), rows, images);
+}
 
-HMENU BuildPopupMenu(std::span<const MenuRow> rows) {
-    return HideIdleSeparators(Fill(CreatePopupMenu(), rows));
+HMENU BuildPopupMenu(std::span<const MenuRow> rows, std::span<const HBITMAP> images) {
+    return HideIdleSeparators(Fill(CreatePopupMenu(), rows, images));
 }
 
 void DeleteMenuItemById(HMENU menu, unsigned id) {

@@ -13,14 +13,16 @@ struct MenuRow {
     std::string_view caption;
     bool checked = false;
     std::span<const MenuRow> submenu = {};
+    int image = -1;  // index into the menu's pictures, -1 for none
 };
 
 inline constexpr MenuRow kSeparator{0, "-"};
 
 // Fills a new menu bar or pop-up menu with the rows; a submenu's item
-// carries its row's ID.
-HMENU BuildMenuBar(std::span<const MenuRow> rows);
-HMENU BuildPopupMenu(std::span<const MenuRow> rows);
+// carries its row's ID. A row's image picks its picture from `images`,
+// which must outlive the menu.
+HMENU BuildMenuBar(std::span<const MenuRow> rows, std::span<const HBITMAP> images = {});
+HMENU BuildPopupMenu(std::span<const MenuRow> rows, std::span<const HBITMAP> images = {});
 
 // Removes the item with this ID (a submenu too) from a menu, destroying a
 // submenu with it.

@@ -25,10 +25,11 @@ void ToolBar::Create(HWND parent, unsigned controlId, std::span<const ToolButton
                             nullptr);
     SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    // No image list: the buttons show their captions only, with little
-    // padding so that four characters fit the button's width.
+    // No image list: the buttons show their captions only, whole: four
+    // characters fill the button's width.
     SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
-    SendMessageW(hwnd_, TB_SETPADDING, 0, MAKELPARAM(2, 2));
+    SendMessageW(hwnd_, TB_SETPADDING, 0, MAKELPARAM(0, 0));
+    SendMessageW(hwnd_, TB_SETDRAWTEXTFLAGS, DT_END_ELLIPSIS, 0);
 
     std::vector<std::wstring> captions;
     for (const ToolButtonRow& b : buttons) captions.push_back(Widen(b.caption));
@@ -43,6 +44,7 @@ void ToolBar::Create(HWND parent, unsigned controlId, std::span<const ToolButton
         rows.push_back(row);
     }
     SendMessageW(hwnd_, TB_ADDBUTTONSW, rows.size(), reinterpret_cast<LPARAM>(rows.data()));
+    SendMessageW(hwnd_, TB_SETBUTTONWIDTH, 0, MAKELPARAM(kButton.cx, kButton.cx));
     SendMessageW(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(kButton.cx, kButton.cy));
     FollowParentWidth();
 }

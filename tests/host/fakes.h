@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,6 +68,9 @@ public:
         std::snprintf(entry, sizeof entry, "notify %#lx %#x", eventId, flags);
         log_.push_back(entry);
     }
+    void Open(const std::string& target, ShowMode mode) override {
+        log_.push_back("shell open " + target + (mode == ShowMode::Maximized ? " maximized" : " normal"));
+    }
 
 private:
     Log& log_;
@@ -79,6 +83,10 @@ public:
     std::function<void()> whileOpen;
     void ErrorBox(const std::string& text) override { Show("box " + text); }
     void ErrorReport(const std::string& text) override { Show("report " + text); }
+    void PlainMessage(const std::string& text) override { Show("plain " + text); }
+    void Message(const std::string& text, const std::string& caption) override {
+        Show("message " + caption + ": " + text);
+    }
 
 private:
     void Show(std::string entry) {
@@ -91,21 +99,26 @@ private:
 class FakeFileSystem final : public FileSystem {
 public:
     std::string current = "C:\\Tools";
-    std::vector<std::string> folders;  // as full paths
-    std::vector<std::string> fileNames;
+    // Existing folders, as full paths; they can be made the current directory.
+    std::set<std::string> folders;
+    std::set<std::string> files;
+    // Every change of directory asked for, in order.
+    std::vector<std::string> changes;
+
     std::string CurrentDirectory() override { return current; }
     bool DirectoryExists(const std::string& path) override {
-        return !path.empty() && Has(folders, FullPath(path));
+        return !path.empty() && folders.contains(FullPath(path));
     }
-    bool FileExists(const std::string& path) override { return Has(fileNames, path); }
+    bool FileExists(const std::string& path) override { return files.contains(path); }
     // Drive-qualified paths are full; anything else is below `current`.
     std::string FullPath(const std::string& path) override {
         return path.find(':') == 1 ? path : current + "\\" + path;
     }
-
-private:
-    static bool Has(const std::vector<std::string>& names, const std::string& name) {
-        return std::find(names.begin(), names.end(), name) != names.end();
+    bool ChangeCurrentDirectory(const std::string& path) override {
+        changes.push_back(path);
+        if (!folders.contains(path)) return false;
+        current = path;
+        return true;
     }
 };
 
@@ -204,6 +217,15 @@ private:
     Log& log_;
 };
 
+class FakeAboutView final : public AboutView {
+public:
+    explicit FakeAboutView(Log& log) : log_(log) {}
+    void ShowAbout() override { log_.push_back("show about"); }
+
+private:
+    Log& log_;
+};
+
 // A form wired to fakes, with one shared log.
 struct FormFixture {
     Log log;
@@ -217,8 +239,9 @@ struct FormFixture {
     FakeClipboard clipboard{log};
     FakeSound sound{log};
     FakePicker picker{log};
-    TForm1 form{
-        Ports{registry, shell, dialogs, files, view, list, window, clipboard, sound, picker}};
+    FakeAboutView about{log};
+    TForm1 form{Ports{registry, shell, dialogs, files, view, list, window, clipboard, sound,
+                      picker, about}};
 
     // The log from here on.
     Log Take() { return std::exchange(log, {}); }

@@ -19,7 +19,7 @@ constexpr char kMissingFolder[] = "box 你选择的安装路径不存在，请�
 struct Started : FormFixture {
     explicit Started(RegString original = {"C:\\Program Files"}) {
         registry.value = original;
-        files.fileNames = {kCue};
+        files.files = {kCue};
         form.RunCommand(&TForm1::FormCreate);
         Take();
     }
@@ -51,7 +51,7 @@ TEST(ProgramFiles1Click, ChecksInOrderAndWritesNothingWhenOneFails) {
         SCOPED_TRACE(c.what);
         Started f;
         f.files.folders = {"D:\\Soft"};
-        f.files.fileNames.push_back("D:\\setup.exe");
+        f.files.files.insert("D:\\setup.exe");
         f.Select(c.entries, c.selected);
         f.form.RunCommand(&TForm1::ProgramFiles1Click);
         EXPECT_THAT(f.log, ElementsAre(c.box));
@@ -82,7 +82,7 @@ TEST(ProgramFiles1Click, WritesTheFolderAsAFullPathAndShowsIt) {
 
 TEST(ProgramFiles1Click, WithoutTheCueSucceedsSilently) {
     Started f;
-    f.files.fileNames.clear();
+    f.files.files.clear();
     f.files.folders = {"D:\\Soft"};
     f.Select({"D:\\Soft"}, 0);
     f.form.RunCommand(&TForm1::ProgramFiles1Click);

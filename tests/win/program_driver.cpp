@@ -26,7 +26,7 @@ auto Poll(DWORD ms, Found found) -> decltype(found()) {
 }
 
 struct WindowSearch {
-    DWORD pid;
+    DWORD pid;  // 0 for any process
     bool visibleOnly;
     std::vector<HWND> found;
 };
@@ -35,7 +35,8 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
     auto* search = reinterpret_cast<WindowSearch*>(lp);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == search->pid && (!search->visibleOnly || IsWindowVisible(hwnd)))
+    if ((search->pid == 0 || owner == search->pid) &&
+        (!search->visibleOnly || IsWindowVisible(hwnd)))
         search->found.push_back(hwnd);
     return TRUE;
 }
@@ -175,6 +176,40 @@ void Program::SelectEntry(int index) {
     SendMessageW(list, LB_SETCURSEL, index, 0);
     SendMessageW(WaitForMainWindow(), WM_COMMAND, MAKEWPARAM(ids::ListBox1, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
+}
+
+HWND Program::WaitForWindow(const std::wstring& caption, DWORD ms) {
+    return Poll(ms, [&]() -> HWND {
+        for (HWND hwnd : TopLevelWindows(process_.dwProcessId))
+            if (TextOf(hwnd) == win::Narrow(caption)) return hwnd;
+        return nullptr;
+    });
+}
+
+void Program::WriteSetFile(const std::filesystem::path& baseFolder) {
+    HANDLE file = CreateFileW((baseFolder / L"set").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "1\r\n", 3, &written, nullptr);
+    CloseHandle(file);
+}
+
+HWND WaitForWindowOfClass(const std::wstring& cls, DWORD ms) {
+    return Poll(ms, [&]() -> HWND {
+        for (HWND hwnd : TopLevelWindows(0))
+            if (ClassOf(hwnd) == win::Narrow(cls)) return hwnd;
+        return nullptr;
+    });
+}
+
+void EndProcessOf(HWND hwnd) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+        TerminateProcess(process, 0);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+    }
 }
 
 void Program::Close() { PostMessageW(WaitForMainWindow(), WM_CLOSE, 0, 0); }

@@ -65,6 +65,10 @@ public:
     // A pop-up menu of the program is open.
     bool HasMenuOpen();
     std::string ControlText(int id);
+    // A visible top-level window of the program with this caption.
+    HWND WaitForWindow(const std::wstring& caption, DWORD ms = 10000);
+    // Writes the settings file, so start-up finds one.
+    static void WriteSetFile(const std::filesystem::path& baseFolder);
     void Close();
     bool WaitForExit(DWORD ms = 10000);
 
@@ -74,6 +78,10 @@ private:
 
 // Polls until the condition holds or the time is up; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD ms = 10000);
+// A visible top-level window of this class in any process, or nothing.
+HWND WaitForWindowOfClass(const std::wstring& cls, DWORD ms = 10000);
+// Ends the process that owns the window.
+void EndProcessOf(HWND hwnd);
 
 // ProgramFilesDir of the program's registry view, with its type.
 struct RegValue {

@@ -1,6 +1,7 @@
 #include "platform/win32/system.h"
 
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include "platform/win32/text.h"
@@ -10,6 +11,13 @@ namespace qf::win {
 
 void Win32Shell::ChangeNotify(long eventId, unsigned flags) {
     SHChangeNotify(eventId, flags, nullptr, nullptr);
+}
+
+// The active window is the one whose command asked: the main window for
+// its menus, the about box for its own clicks.
+void Win32Shell::Open(const std::string& target, ShowMode mode) {
+    ShellExecuteW(GetActiveWindow(), L"open", Widen(target).c_str(), nullptr, nullptr,
+                  mode == ShowMode::Maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
 }
 
 namespace {
@@ -26,6 +34,12 @@ void Win32Dialogs::ErrorBox(const std::string& text) { Box(text, "出错", MB_OK
 
 void Win32Dialogs::ErrorReport(const std::string& text) {
     Box(text, kAppTitle, MB_OK | MB_ICONERROR);
+}
+
+void Win32Dialogs::PlainMessage(const std::string& text) { Box(text, kAppTitle, MB_OK); }
+
+void Win32Dialogs::Message(const std::string& text, const std::string& caption) {
+    Box(text, caption, MB_OK);
 }
 
 std::string Win32FileSystem::CurrentDirectory() {
@@ -51,6 +65,10 @@ std::string Win32FileSystem::FullPath(const std::string& path) {
     full.resize(GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(),
                                  nullptr));
     return Narrow(full);
+}
+
+bool Win32FileSystem::ChangeCurrentDirectory(const std::string& path) {
+    return SetCurrentDirectoryW(Widen(path).c_str());
 }
 
 }  // namespace qf::win
