@@ -103,7 +103,7 @@ std::optional<Box> Program::WaitForBox(DWORD ms) {
                  child = GetWindow(child, GW_HWNDNEXT)) {
                 if (ClassOf(child) != "Static" || !IsWindowVisible(child)) continue;
                 if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-                    box.hasIcon = true;
+                    box.hasIcon |= SendMessageW(child, STM_GETICON, 0, 0) != 0;
                 else if (box.text.empty())
                     box.text = TextOf(child);
             }
