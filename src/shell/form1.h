@@ -33,7 +33,7 @@ struct FormState {
 
 class TForm1 {
 public:
-    explicit TForm1(Ports ports) : ports_(ports) {}
+    explicit TForm1(const Ports& ports) : ports_(ports) {}
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 

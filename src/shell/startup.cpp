@@ -22,7 +22,8 @@ public:
 
 Dialogs& TForm1::Boxes() {
     static SilentDialogs silent;
-    return quiet_ ? silent : ports_.dialogs;
+    if (quiet_) return silent;
+    return ports_.dialogs;
 }
 
 void TForm1::ReportError(const std::exception& e) {

@@ -2,10 +2,8 @@
 
 #include <commctrl.h>
 
-#include <cstring>
 #include <cwchar>
 #include <iterator>
-#include <stdexcept>
 
 #include "../../res/resource.h"
 #include "help/links.h"
@@ -86,21 +84,6 @@ std::string LabelText(int id) {
     return {};
 }
 
-// Replaces the clipboard's content with the text.
-void SetClipboardText(HWND owner, const std::string& text) {
-    if (!OpenClipboard(owner)) throw std::runtime_error("Cannot open clipboard");
-    const std::wstring wide = Widen(text);
-    const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-    EmptyClipboard();
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        std::memcpy(GlobalLock(memory), wide.c_str(), bytes);
-        GlobalUnlock(memory);
-        // The clipboard owns the memory once it accepts it.
-        if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
-    }
-    CloseClipboard();
-}
-
 }  // namespace
 
 TAboutBox::~TAboutBox() {
@@ -140,6 +123,7 @@ INT_PTR CALLBACK TAboutBox::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
     if (msg == WM_INITDIALOG) {
         auto* self = reinterpret_cast<TAboutBox*>(lp);
         self->hwnd_ = hwnd;
+        self->clipboard_.SetOwner(hwnd);
         SetWindowLongPtrW(hwnd, DWLP_USER, lp);
     }
     auto* self = reinterpret_cast<TAboutBox*>(GetWindowLongPtrW(hwnd, DWLP_USER));
@@ -230,7 +214,7 @@ void TAboutBox::OnCommand(int id, int code) {
     if (code == STN_DBLCLK && id == Comments) run(&TAboutBox::CommentsDblClick);
 }
 
-void TAboutBox::CopyText(const std::string& text) { SetClipboardText(hwnd_, text); }
+void TAboutBox::CopyText(const std::string& text) { clipboard_.SetText(text); }
 
 void TAboutBox::ProductNameDblClick() { CopyText(LabelText(ProductName)); }
 

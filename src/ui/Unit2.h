@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/ports.h"
+#include "platform/win32/clipboard.h"
 #include "platform/win32/unique_handle.h"
 #include "shell/form1.h"
 
@@ -49,6 +50,7 @@ private:
     HWND hwnd_ = nullptr;
     Shell* shell_ = nullptr;
     TForm1* form_ = nullptr;
+    Win32Clipboard clipboard_;
     bool placed_ = false;
     UniqueFont dialogFont_;
     UniqueFont songFont_;
