@@ -15,7 +15,7 @@ constexpr char kCueName[] = "\\设定.wav";
 }  // namespace
 
 void TForm1::ProgramFiles1Click() {
-    PathList& list = ports_.list;
+    const PathList& list = ports_.list;
     if (list.Count() == 0) return Boxes().ErrorBox(kEmptyListText);
     if (list.ItemIndex() < 0) return Boxes().ErrorBox(kNoSelectionText);
     const std::string entry = list.Item(list.ItemIndex());

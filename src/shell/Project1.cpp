@@ -16,6 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // Form1 needs the about box's view; its window comes after Form1's.
     qf::win::TAboutBox aboutBox;
     qf::win::TMainWindow form1(instance, registry, shell, dialogs, files, aboutBox);
+    if (!form1.hwnd()) return 1;
     aboutBox.Create(instance, form1.hwnd(), shell, form1.Form());
     form1.Show(showCommand);
 

@@ -162,9 +162,10 @@ TMainWindow::TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell,
     RegisterMainClass(instance, &WindowProc);
     HMENU menu = BuildMenuBar(kMainMenu, menuImages_.Handles());
     optionsMenu_ = SubmenuById(menu, ids::N1);
-    CreateWindowExW(0, ids::kMainClass, Widen(kAppTitle).c_str(), WS_OVERLAPPEDWINDOW,
-                    CW_USEDEFAULT, CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, menu,
-                    instance, this);
+    if (!CreateWindowExW(0, ids::kMainClass, Widen(kAppTitle).c_str(), WS_OVERLAPPEDWINDOW,
+                         CW_USEDEFAULT, CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, menu,
+                         instance, this))
+        return;  // the program entry ends the run: there is no window to show
     tray_.Add(hwnd_, ids::kTrayIconId, ids::kTrayMessage,
               LoadIconW(instance, MAKEINTRESOURCEW(IDI_MAIN)), Widen("青枫目录台"));
     form_.RunCommand(&TForm1::FormCreate);

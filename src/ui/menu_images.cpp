@@ -37,9 +37,10 @@ MenuImages::MenuImages(HINSTANCE instance, int resourceId) {
         std::uint32_t* bits = nullptr;
         UniqueBitmap picture = MakeDib(size, size, &bits);
         if (!picture) return;
+        const auto row = static_cast<std::size_t>(size);
+        const auto stride = static_cast<std::size_t>(width);
         for (int y = 0; y < size; ++y)
-            std::memcpy(bits + y * size, strip + (size - 1 - y) * width + left,
-                        size * sizeof *bits);
+            std::memcpy(bits + y * row, strip + (size - 1 - y) * stride + left, row * sizeof *bits);
         handles_.push_back(picture.get());
         bitmaps_.push_back(std::move(picture));
     }
