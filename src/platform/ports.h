@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_ports.h"
+
 namespace qf {
 
 // The two registry types that count as text.
@@ -108,6 +110,8 @@ struct Ports {
     FileSystem& files;
     MainView& view;
     PathList& list;
+    FileStore& store;
+    Codec& codec;
 };
 
 }  // namespace qf

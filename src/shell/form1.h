@@ -28,6 +28,9 @@ struct FormState {
     int DragIndex = -1;
     // The accessor leaves the value it read here.
     RegString Scratch;
+    // The list holds what the settings file holds (or there is no file):
+    // only then may the save at exit replace the file.
+    bool SetFileLoaded = false;
 };
 
 class TForm1 {
@@ -61,6 +64,10 @@ public:
     enum class Access { Read, OpenFailed, Written, WriteRefused };
     Access xiugaiproClick();
 
+    // The settings file: save and load.
+    void baocunClick();
+    void diaoruClick();
+
     // The unit-level state, open to the commands' callers as in the calling
     // protocol of the accessor (set TargetDir, WriteMode on, call, off).
     FormState& State() { return state_; }
@@ -69,6 +76,7 @@ private:
     Dialogs& Boxes();
     void ReportError(const std::exception& e);
     void AutoRestore();
+    void SaveAtExit();
 
     Ports ports_;
     FormState state_;

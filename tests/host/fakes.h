@@ -11,7 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include "fake_file_store.h"
 #include "fake_path_list.h"
+#include "platform/posix/iconv_codec.h"
 #include "platform/errors.h"
 #include "platform/ports.h"
 #include "shell/form1.h"
@@ -122,7 +124,9 @@ struct FormFixture {
     FakeFileSystem files;
     FakeView view{log};
     FakePathList list;
-    TForm1 form{Ports{registry, shell, dialogs, files, view, list}};
+    FakeFileStore store{log};
+    posix::IconvCodec codec;
+    TForm1 form{Ports{registry, shell, dialogs, files, view, list, store, codec}};
 
     // The log from here on.
     Log Take() { return std::exchange(log, {}); }

@@ -10,14 +10,21 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 constexpr char kReadError[] = "Invalid data type for 'ProgramFilesDir'";
+constexpr char kMissingSetBox[] = "box 设置文件不存在,无法读取  C:\\Tools\\set";
+constexpr char kSave[] = "save C:\\Tools\\set";
 
 TEST(FormCreate, RunsItsStepsInOrder) {
     FormFixture f;
     f.files.current = "D:\\青枫";
     f.registry.value = {"C:\\Program Files"};
+    f.store.files["D:\\青枫\\set"] = "0\r\nA\r\nB\r\n";
     f.form.RunCommand(&TForm1::FormCreate);
 
-    EXPECT_THAT(f.log, ElementsAre("hide submenu", kKey, kRead, "close", "path C:\\Program Files"));
+    EXPECT_THAT(f.log, ElementsAre("hide submenu", kKey, kRead, "close", "path C:\\Program Files",
+                                   "read D:\\青枫\\set"));
+    EXPECT_FALSE(f.view.autoRestore);
+    EXPECT_THAT(f.list.items, ElementsAre("A", "B"));
+    EXPECT_EQ(f.list.selected, 1);
     const FormState& s = f.form.State();
     EXPECT_EQ(s.AppDir, "D:\\青枫");
     EXPECT_EQ(s.SoundDir, "D:\\青枫\\音效");
@@ -60,7 +67,8 @@ TEST(FormCreate, OpenFailureShowsItsBoxAndGoesOnWithAnEmptyValue) {
     FormFixture f;
     f.registry.openRefused = true;
     f.form.RunCommand(&TForm1::FormCreate);
-    EXPECT_THAT(f.log, ElementsAre("hide submenu", "open refused", kOpenFailedBox, "path "));
+    EXPECT_THAT(f.log, ElementsAre("hide submenu", "open refused", kOpenFailedBox, "path ",
+                                   kMissingSetBox));
 }
 
 // A form that started with ProgramFilesDir = C:\Program Files, which has
@@ -68,6 +76,7 @@ TEST(FormCreate, OpenFailureShowsItsBoxAndGoesOnWithAnEmptyValue) {
 struct Started : FormFixture {
     explicit Started(RegString original = {"C:\\Program Files"}) {
         registry.value = original;
+        store.files["C:\\Tools\\set"] = "1\r\n";
         form.RunCommand(&TForm1::FormCreate);
         registry.value = {"D:\\Soft"};
         log.clear();
@@ -88,7 +97,7 @@ TEST(FormClose, RestoresTheStartUpValueThenEnds) {
     Started f;
     f.Close();
     EXPECT_THAT(f.log, ElementsAre(kKey, kRead, "write ProgramFilesDir=C:\\Program Files", "close",
-                                   kNotify1, kNotify2, "release tray", "terminate"));
+                                   kNotify1, kNotify2, kSave, "release tray", "terminate"));
     EXPECT_FALSE(f.form.State().WriteMode);
 }
 
@@ -102,7 +111,7 @@ TEST(FormClose, LeavesTheValueWhenTheOptionIsOff) {
     Started f;
     f.view.autoRestore = false;
     f.Close();
-    EXPECT_THAT(f.log, ElementsAre("release tray", "terminate"));
+    EXPECT_THAT(f.log, ElementsAre(kSave, "release tray", "terminate"));
     EXPECT_EQ(f.registry.value.text, "D:\\Soft");
 }
 
@@ -110,7 +119,7 @@ TEST(FormClose, SkipsTheRestoreWhenThisRunCouldNotWrite) {
     Started f;
     f.RefuseOneWrite();
     f.Close();
-    EXPECT_THAT(f.log, ElementsAre("release tray", "terminate"));
+    EXPECT_THAT(f.log, ElementsAre(kSave, "release tray", "terminate"));
 }
 
 TEST(FormClose, StillRestoresWhenALaterWriteSucceeded) {
@@ -127,7 +136,22 @@ TEST(FormClose, ReportsAReadErrorAndStillEnds) {
     f.registry.readError = kReadError;
     f.Close();
     EXPECT_THAT(f.log, ElementsAre(kKey, kRead, "close", std::string("report ") + kReadError,
-                                   "release tray", "terminate"));
+                                   kSave, "release tray", "terminate"));
+}
+
+TEST(FormClose, AFailedSaveIsReportedAndKeepsTheProgramRunning) {
+    Started f;
+    f.view.autoRestore = false;
+    f.store.writeError = io::kDiskFull;
+    f.Close();
+    EXPECT_THAT(f.log, ElementsAre(kSave, "report Disk full."));
+    EXPECT_EQ(f.store.files["C:\\Tools\\set"], "1\r\n");
+
+    // The next close runs the whole sequence again.
+    f.store.writeError.reset();
+    f.log.clear();
+    f.Close();
+    EXPECT_THAT(f.log, ElementsAre(kSave, "release tray", "terminate"));
 }
 
 TEST(FormClose, ACloseRequestDuringTheSequenceStartsNoSecondOne) {
@@ -150,7 +174,7 @@ TEST(FormEndSession, RestoresWithoutShowingABox) {
     refused.registry.writeRefused = true;
     refused.form.FormEndSession();
     EXPECT_THAT(refused.log, ElementsAre(kKey, kRead, "write ProgramFilesDir=C:\\Program Files",
-                                         "close"));
+                                         "close", kSave));
 }
 
 }  // namespace
