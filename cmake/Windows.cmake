@@ -15,6 +15,7 @@ add_library(qfwin32 STATIC
   src/platform/win32/text.cpp
   src/platform/win32/registry.cpp
   src/platform/win32/system.cpp
+  src/platform/win32/file_store.cpp
   src/platform/win32/tray_icon.cpp
   src/ui/list_box.cpp
   src/ui/menus.cpp

@@ -1,6 +1,7 @@
 // Program entry: the main window, then the message loop.
 #include <windows.h>
 
+#include "platform/win32/file_store.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/system.h"
 #include "ui/Unit1.h"
@@ -10,7 +11,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     qf::win::Win32Shell shell;
     qf::win::Win32Dialogs dialogs;
     qf::win::Win32FileSystem files;
-    qf::win::TMainWindow form1(instance, registry, shell, dialogs, files);
+    qf::win::Win32FileStore store;
+    qf::win::Win32Codec codec;
+    qf::win::TMainWindow form1(instance, registry, shell, dialogs, files, store, codec);
     form1.Show(showCommand);
 
     MSG msg;

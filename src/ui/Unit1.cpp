@@ -35,7 +35,14 @@ constexpr MenuRow kOptionsMenu[] = {
     {ids::qidongyincang, "启动时隐藏", false, kInternalMenu},
 };
 
+constexpr MenuRow kFileMenu[] = {
+    {ids::baocun, "保存设置文件"},
+    kSeparator,
+    {ids::diaoru, "调入设置文件"},
+};
+
 constexpr MenuRow kMainMenu[] = {
+    {ids::N7, "  文件  ", false, kFileMenu},
     {ids::N1, "选项  ", false, kOptionsMenu},
 };
 
@@ -71,11 +78,12 @@ ATOM RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
 }  // namespace
 
 TMainWindow::TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell,
-                         Dialogs& dialogs, FileSystem& files)
-    : instance_(instance), form_(Ports{registry, shell, dialogs, files, *this, listBox1_}) {
+                         Dialogs& dialogs, FileSystem& files, FileStore& store, Codec& codec)
+    : instance_(instance),
+      form_(Ports{registry, shell, dialogs, files, *this, listBox1_, store, codec}) {
     RegisterMainClass(instance, &WindowProc);
     HMENU menu = BuildMenuBar(kMainMenu);
-    optionsMenu_ = GetSubMenu(menu, 0);
+    optionsMenu_ = SubMenuById(menu, ids::N1);
     CreateWindowExW(0, ids::kMainClass, Widen(kAppTitle).c_str(), WS_OVERLAPPEDWINDOW,
                     CW_USEDEFAULT, CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, menu,
                     instance, this);
@@ -175,6 +183,8 @@ void TMainWindow::OnCommand(unsigned id) {
     case ids::mycopy:
         SetChecked(id, !IsChecked(id));
         break;
+    case ids::baocun: form_.RunCommand(&TForm1::baocunClick); break;
+    case ids::diaoru: form_.RunCommand(&TForm1::diaoruClick); break;
     }
 }
 

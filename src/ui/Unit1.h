@@ -18,7 +18,7 @@ class TMainWindow final : public MainView {
 public:
     // Creates the window hidden and runs the start-up sequence.
     TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell, Dialogs& dialogs,
-                FileSystem& files);
+                FileSystem& files, FileStore& store, Codec& codec);
     ~TMainWindow() override;
     TMainWindow(const TMainWindow&) = delete;
     TMainWindow& operator=(const TMainWindow&) = delete;

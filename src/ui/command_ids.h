@@ -13,6 +13,9 @@ enum Command : unsigned short {
     huanpifu,
     qidongyincang,
     N1,
+    N7,
+    baocun,
+    diaoru,
 };
 
 // Child controls.

@@ -35,6 +35,13 @@ HMENU BuildMenuBar(std::span<const MenuRow> rows) { return Fill(CreateMenu(), ro
 
 HMENU BuildPopupMenu(std::span<const MenuRow> rows) { return Fill(CreatePopupMenu(), rows); }
 
+HMENU SubMenuById(HMENU menu, unsigned id) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_SUBMENU;
+    return GetMenuItemInfoW(menu, id, FALSE, &item) ? item.hSubMenu : nullptr;
+}
+
 void DeleteMenuItemById(HMENU menu, unsigned id) {
     for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
         MENUITEMINFOW item{};

@@ -22,6 +22,9 @@ inline constexpr MenuRow kSeparator{0, "-"};
 HMENU BuildMenuBar(std::span<const MenuRow> rows);
 HMENU BuildPopupMenu(std::span<const MenuRow> rows);
 
+// The submenu of the item with this ID, or null.
+HMENU SubMenuById(HMENU menu, unsigned id);
+
 // Removes the item with this ID (a submenu too) from a menu, destroying a
 // submenu with it.
 void DeleteMenuItemById(HMENU menu, unsigned id);

@@ -98,8 +98,9 @@ std::optional<Box> Program::WaitForBox(DWORD ms) {
             for (HWND child = GetWindow(hwnd, GW_CHILD); child;
                  child = GetWindow(child, GW_HWNDNEXT)) {
                 if (ClassOf(child) != "Static" || !IsWindowVisible(child)) continue;
+                // Some systems keep an empty icon control in boxes without one.
                 if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-                    box.hasIcon = true;
+                    box.hasIcon = box.hasIcon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
                 else if (box.text.empty())
                     box.text = TextOf(child);
             }
@@ -127,6 +128,22 @@ std::string Program::ControlText(int id) {
     wchar_t text[1024] = {};
     SendMessageW(GetDlgItem(main, id), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
     return win::Narrow(text);
+}
+
+std::vector<std::string> Program::ListItems(int id) {
+    HWND list = GetDlgItem(WaitForMainWindow(), id);
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::wstring text(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
+        text.resize(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data())));
+        items.push_back(win::Narrow(text));
+    }
+    return items;
+}
+
+int Program::ListSelection(int id) {
+    return static_cast<int>(SendMessageW(GetDlgItem(WaitForMainWindow(), id), LB_GETCURSEL, 0, 0));
 }
 
 void Program::Close() { PostMessageW(WaitForMainWindow(), WM_CLOSE, 0, 0); }

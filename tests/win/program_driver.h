@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qf::e2e {
 
@@ -48,6 +49,9 @@ public:
     // The main window once it is visible.
     HWND WaitForMainWindow(DWORD ms = 10000);
     std::string ControlText(int id);
+    // A list box's entries and selected index, through its messages.
+    std::vector<std::string> ListItems(int id);
+    int ListSelection(int id);
     void Close();
     bool WaitForExit(DWORD ms = 10000);
 
