@@ -1,6 +1,8 @@
 // Saving and loading the settings file "set": the auto-restore option and
 // the entries of ListBox1.
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "settings/settings_format.h"
 #include "shell/form1.h"
@@ -19,16 +21,17 @@ bool IsAscii(std::string_view text) {
 
 // The file's bytes: GBK as always, or UTF-8 behind a byte-order mark when
 // some entry has no GBK form and would otherwise be corrupted.
-std::string EncodeSettings(bool option, const std::vector<std::string>& entries, Codec& codec) {
-    std::vector<std::string> gbk;
-    gbk.reserve(entries.size());
-    for (const std::string& e : entries) {
-        // ASCII has the same bytes in both encodings.
-        auto encoded = IsAscii(e) ? std::optional<std::string>(e) : codec.ToGbk(e);
+std::string EncodeSettings(bool option, std::vector<std::string> entries, Codec& codec) {
+    // Only the entries beyond ASCII differ between the encodings.
+    std::vector<std::pair<std::size_t, std::string>> gbk;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (IsAscii(entries[i])) continue;
+        auto encoded = codec.ToGbk(entries[i]);
         if (!encoded) return FormatSettings(option, entries, kUtf8Bom);
-        gbk.push_back(std::move(*encoded));
+        gbk.emplace_back(i, std::move(*encoded));
     }
-    return FormatSettings(option, gbk);
+    for (auto& [i, bytes] : gbk) entries[i] = std::move(bytes);
+    return FormatSettings(option, entries);
 }
 
 }  // namespace
@@ -38,7 +41,8 @@ void TForm1::baocunClick() {
     entries.reserve(static_cast<std::size_t>(ports_.list.Count()));
     for (int i = 0, n = ports_.list.Count(); i < n; ++i) entries.push_back(ports_.list.Item(i));
     ports_.store.ReplaceAll(state_.SetFileName,
-                            EncodeSettings(ports_.view.AutoRestore(), entries, ports_.codec));
+                            EncodeSettings(ports_.view.AutoRestore(), std::move(entries),
+                                           ports_.codec));
     state_.SetFileLoaded = true;
 }
 

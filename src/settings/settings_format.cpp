@@ -97,24 +97,22 @@ private:
     bool AtEndOfData() const { return AtEnd() || ended_ || Peek() == kEndOfData; }
 
     SettingsStop ReadEntry(std::vector<std::string>& entries) {
-        std::string line;
-        bool cut = false;  // a Ctrl+Z ended the text; the rest is skipped
-        std::size_t run = pos_;  // start of the bytes not yet copied
-        const auto flush = [&](std::size_t end) {
-            if (!cut) line.append(bytes_.substr(run, end - run));
-        };
-        for (; !AtEnd() && Peek() != '\n'; ++pos_) {
-            const char c = Peek();
-            if (c == '\r' || c == kEndOfData) {
-                flush(pos_);
-                run = pos_ + 1;
-                if (c == kEndOfData) cut = true;
-            }
+        const std::size_t lf = bytes_.find('\n', pos_);
+        if (lf == std::string_view::npos && failed_) return SettingsStop::LineFailed;
+        const std::size_t end = lf == std::string_view::npos ? bytes_.size() : lf;
+        std::string_view text = bytes_.substr(pos_, end - pos_);
+        pos_ = lf == std::string_view::npos ? end : lf + 1;
+        // A Ctrl+Z ends the text; the rest of the line is skipped.
+        text = text.substr(0, text.find(kEndOfData));
+        // Every CR left is dropped: before the LF it is part of the line end.
+        const std::size_t cr = text.find('\r');
+        if (cr == text.size() - 1 || cr == std::string_view::npos) {
+            entries.emplace_back(text.substr(0, cr));
+            return SettingsStop::End;
         }
-        flush(pos_);
-        if (AtEnd() && failed_) return SettingsStop::LineFailed;
-        if (!AtEnd()) ++pos_;
-        entries.push_back(std::move(line));
+        std::string& line = entries.emplace_back();
+        for (char c : text)
+            if (c != '\r') line += c;
         return SettingsStop::End;
     }
 
