@@ -71,6 +71,21 @@ TEST_F(SettingsRun, ShowsAGbkFileInOrderAndWritesTheSameBytesBack) {
     EXPECT_EQ(Contents(), kGbkSet);
 }
 
+TEST_F(SettingsRun, TheFileMenuLoadsAndSavesOnRequest) {
+    Write("1\r\nA\r\n");
+    Program program(base_.path());
+    HWND main = program.WaitForMainWindow();
+    ASSERT_TRUE(main);
+    Write("1\r\nB\r\nC\r\n");
+    SendMessageW(main, WM_COMMAND, ids::diaoru, 0);
+    EXPECT_THAT(program.ListItems(ids::ListBox1), ElementsAre("B", "C"));
+    EXPECT_EQ(program.ListSelection(ids::ListBox1), 1);
+
+    std::filesystem::remove(set_);
+    SendMessageW(main, WM_COMMAND, ids::baocun, 0);
+    EXPECT_EQ(Contents(), "1\r\nB\r\nC\r\n");
+}
+
 TEST_F(SettingsRun, AMissingFileIsNamedInFullAndCreatedAtExit) {
     Program program(base_.path());
     ExpectErrorBox(program, "设置文件不存在,无法读取  " + SetPath());
