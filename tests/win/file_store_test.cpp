@@ -69,6 +69,17 @@ TEST_F(FileStoreAdapter, ReplacesWithTheExactBytesAndLeavesNoTemporaryFile) {
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
+// Run by CTest a second time under a file size limit (win.diskfull), where
+// the write fails part-way as on a full disk.
+TEST_F(FileStoreAdapter, AWriteThatFailsPartWayKeepsTheOldBytes) {
+    if (!GetEnvironmentVariableW(L"QF_FILE_SIZE_LIMIT", nullptr, 0))
+        GTEST_SKIP() << "needs a file size limit";
+    Write(kOld);
+    EXPECT_NE(ErrorOf([&] { store_.ReplaceAll(Path(), std::string(1 << 22, 'x')); }), "no error");
+    EXPECT_EQ(Contents(), kOld);
+    EXPECT_EQ(FilesInFolder(), 1u) << "no temporary file is left";
+}
+
 TEST_F(FileStoreAdapter, AReadOnlyFileIsReadButNotReplaced) {
     Write(kOld);
     ASSERT_TRUE(SetFileAttributesW(set_.c_str(), FILE_ATTRIBUTE_READONLY));
