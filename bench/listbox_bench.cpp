@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("list box: %d entries (best of %d, ms)\n", count, kRuns);
-    std::printf("  Assign %8.2f   bare LB_ADDSTRING %8.2f   ratio %5.2fx\n", assign, addString,
+    std::printf("  Assign %8.2f   bare LB_ADDSTRING %10.2f   ratio %.4fx\n", assign, addString,
                 assign / addString);
     return 0;
 }
