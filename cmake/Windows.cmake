@@ -15,6 +15,7 @@ add_library(qfwin32 STATIC
   src/platform/win32/text.cpp
   src/platform/win32/registry.cpp
   src/platform/win32/system.cpp
+  src/platform/win32/file_store.cpp
   src/platform/win32/tray_icon.cpp
   src/platform/win32/BrowseForFolderU.cpp
   src/platform/win32/clipboard.cpp
@@ -36,7 +37,6 @@ endif()
 
 include(cmake/WineHarness.cmake)
 add_subdirectory(tests/win)
-add_subdirectory(bench)
 
 # The folder that ships: the program with its help documents (GBK) and its
 # sound cue beside it, and a zip of it for Windows users.

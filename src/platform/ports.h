@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_ports.h"
+
 namespace qf {
 
 // The two registry types that count as text.
@@ -200,6 +202,8 @@ struct Ports {
     Sound& sound;
     FolderPicker& picker;
     AboutView& about;
+    FileStore& store;
+    Codec& codec;
 };
 
 }  // namespace qf

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/win32/BrowseForFolderU.h"
+#include "platform/win32/file_store.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/system.h"
 #include "ui/Unit1.h"
@@ -13,9 +14,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     qf::win::Win32Shell shell;
     qf::win::Win32Dialogs dialogs;
     qf::win::Win32FileSystem files;
+    qf::win::Win32FileStore store;
+    qf::win::Win32Codec codec;
     // Form1 needs the about box's view; its window comes after Form1's.
     qf::win::TAboutBox aboutBox;
-    qf::win::TMainWindow form1(instance, registry, shell, dialogs, files, aboutBox);
+    qf::win::TMainWindow form1(instance, registry, shell, dialogs, files, store, codec, aboutBox);
     if (!form1.hwnd()) return 1;
     aboutBox.Create(instance, form1.hwnd(), shell, form1.Form());
     form1.Show(showCommand);

@@ -29,6 +29,9 @@ struct FormState {
     int DragIndex = -1;
     // The accessor leaves the value it read here.
     RegString Scratch;
+    // The list holds what the settings file holds (or there is no file):
+    // only then may the save at exit replace the file.
+    bool SetFileLoaded = false;
 };
 
 class TForm1 {
@@ -120,6 +123,9 @@ public:
     void my6Click();
     void my8Click();
     void my10Click();
+    // The settings file: save and load.
+    void baocunClick();
+    void diaoruClick();
 
     // The unit-level state, open to the commands' callers as in the calling
     // protocol of the accessor (set TargetDir, WriteMode on, call, off).
@@ -136,6 +142,7 @@ private:
     std::string BrowseFromLast(const char* title);
     void OpenHelpDocument(std::string_view name);
     void OpenAddress(std::string_view address);
+    void SaveAtExit();
 
     Ports ports_;
     FormState state_;

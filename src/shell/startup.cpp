@@ -43,6 +43,7 @@ void TForm1::FormCreate() {
     state_.OriginalDir = state_.Scratch;
     ports_.view.SetPathText(state_.OriginalDir.text);
     state_.LastBrowseDir.clear();
+    diaoruClick();
     huanpifuClick();
 }
 
@@ -55,6 +56,8 @@ void TForm1::FormClose() {
     // it and go on, or a value of the wrong type would keep the program
     // from ever closing.
     Run([this] { AutoRestore(); });
+    // A failed save leaves the program running, so the list is not lost.
+    SaveAtExit();
     ports_.view.ReleaseTray();
     ports_.view.Terminate();
 }
@@ -62,6 +65,7 @@ void TForm1::FormClose() {
 void TForm1::FormEndSession() {
     quiet_ = true;
     Run([this] { AutoRestore(); });
+    Run([this] { SaveAtExit(); });
 }
 
 }  // namespace qf

@@ -51,6 +51,12 @@ constexpr MenuRow kPopupMenu2[] = {
     {ids::N25, "拷贝当前路径到剪切板"},
 };
 
+constexpr MenuRow kFileMenu[] = {
+    {ids::baocun, "保存设置文件"},
+    kSeparator,
+    {ids::diaoru, "调入设置文件"},
+};
+
 constexpr MenuRow kEditMenu[] = {
     {ids::zenjia, "增加软件安装路径"},
     kSeparator,
@@ -72,6 +78,7 @@ constexpr ToolButtonRow kToolBar1[] = {
 };
 
 constexpr MenuRow kMainMenu[] = {
+    {ids::N7, "  文件  ", false, kFileMenu},
     {ids::N6, "编辑  ", false, kEditMenu},
     {ids::N1, "选项  ", false, kOptionsMenu},
     kHelpMenuRow,
@@ -129,15 +136,6 @@ HWND CreateChild(HWND parent, const wchar_t* cls, DWORD style, RECT r, unsigned 
                            nullptr);
 }
 
-// The pop-up menu that a menu item with this ID opens.
-HMENU SubmenuById(HMENU menu, unsigned id) {
-    MENUITEMINFOW item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_SUBMENU;
-    GetMenuItemInfoW(menu, id, FALSE, &item);
-    return item.hSubMenu;
-}
-
 ATOM RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -153,15 +151,16 @@ ATOM RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
 }  // namespace
 
 TMainWindow::TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell,
-                         Dialogs& dialogs, FileSystem& files, AboutView& about)
+                         Dialogs& dialogs, FileSystem& files, FileStore& store, Codec& codec,
+                         AboutView& about)
     : instance_(instance),
       trayMenu_(BuildPopupMenu(kTrayMenu)),
       form_(Ports{registry, shell, dialogs, files, *this, listBox1_, *this, clipboard_, sound_,
-                  picker_, about}),
+                  picker_, about, store, codec}),
       menuImages_(instance, IDB_MENU_IMAGES) {
     RegisterMainClass(instance, &WindowProc);
     HMENU menu = BuildMenuBar(kMainMenu, menuImages_.Handles());
-    optionsMenu_ = SubmenuById(menu, ids::N1);
+    optionsMenu_ = SubMenuById(menu, ids::N1);
     if (!CreateWindowExW(0, ids::kMainClass, Widen(kAppTitle).c_str(), WS_OVERLAPPEDWINDOW,
                          CW_USEDEFAULT, CW_USEDEFAULT, kWindowWidth, kWindowHeight, nullptr, menu,
                          instance, this))
@@ -338,6 +337,8 @@ void TMainWindow::OnCommand(unsigned id) {
     case ids::my8: form_.RunCommand(&TForm1::my8Click); break;
     case ids::my9: form_.RunCommand(&TForm1::my9Click); break;
     case ids::my10: form_.RunCommand(&TForm1::my10Click); break;
+    case ids::baocun: form_.RunCommand(&TForm1::baocunClick); break;
+    case ids::diaoru: form_.RunCommand(&TForm1::diaoruClick); break;
     }
 }
 

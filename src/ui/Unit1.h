@@ -25,7 +25,7 @@ class TMainWindow final : public MainView, public FormWindow {
 public:
     // Creates the window hidden and runs the start-up sequence.
     TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell, Dialogs& dialogs,
-                FileSystem& files, AboutView& about);
+                FileSystem& files, FileStore& store, Codec& codec, AboutView& about);
     ~TMainWindow() override;
     TMainWindow(const TMainWindow&) = delete;
     TMainWindow& operator=(const TMainWindow&) = delete;

@@ -40,6 +40,9 @@ enum Command : unsigned short {
     youqinlianjie,
     my1, my2, my3, my4, my5, my6, my7, my8, my9, my10,
     mr1, mr2, mr3, mr4, mr5, mr6, mr7, mr8, mr9, mr10,
+    N7,
+    baocun,
+    diaoru,
 };
 
 // Child controls.

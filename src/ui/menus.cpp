@@ -60,6 +60,13 @@ HMENU BuildPopupMenu(std::span<const MenuRow> rows, std::span<const HBITMAP> ima
     return HideIdleSeparators(Fill(CreatePopupMenu(), rows, images));
 }
 
+HMENU SubMenuById(HMENU menu, unsigned id) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_SUBMENU;
+    return GetMenuItemInfoW(menu, id, FALSE, &item) ? item.hSubMenu : nullptr;
+}
+
 void DeleteMenuItemById(HMENU menu, unsigned id) {
     for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
         MENUITEMINFOW item{};

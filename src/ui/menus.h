@@ -24,6 +24,9 @@ inline constexpr MenuRow kSeparator{0, "-"};
 HMENU BuildMenuBar(std::span<const MenuRow> rows, std::span<const HBITMAP> images = {});
 HMENU BuildPopupMenu(std::span<const MenuRow> rows, std::span<const HBITMAP> images = {});
 
+// The submenu of the item with this ID, or null.
+HMENU SubMenuById(HMENU menu, unsigned id);
+
 // Removes the item with this ID (a submenu too) from a menu, destroying a
 // submenu with it.
 void DeleteMenuItemById(HMENU menu, unsigned id);

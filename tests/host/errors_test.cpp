@@ -30,3 +30,25 @@ TEST(RegistryMessages, NameTheValue) {
 
 }  // namespace
 }  // namespace qf
+
+namespace qf {
+namespace {
+
+TEST(IoError, CarriesTheMessageOfItsCode) {
+    const struct {
+        int code;
+        const char* message;
+    } cases[] = {
+        {2, "File not found"},      {3, "Invalid filename"},       {4, "Too many open files"},
+        {5, "File access denied"},  {100, "Read beyond end of file"}, {101, "Disk full"},
+        {106, "Invalid numeric input"}, {32, "I/O error 32"},        {1117, "I/O error 1117"},
+    };
+    for (const auto& c : cases) {
+        const IoError error(c.code);
+        EXPECT_STREQ(error.what(), c.message);
+        EXPECT_EQ(error.code(), c.code);
+    }
+}
+
+}  // namespace
+}  // namespace qf

@@ -10,8 +10,10 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "fake_file_store.h"
 #include "fake_path_list.h"
 #include "platform/errors.h"
 #include "platform/ports.h"
@@ -224,27 +226,6 @@ public:
 
 private:
     Log& log_;
-};
-
-// A form wired to fakes, with one shared log.
-struct FormFixture {
-    Log log;
-    FakeRegistry registry{log};
-    FakeShell shell{log};
-    FakeDialogs dialogs{log};
-    FakeFileSystem files;
-    FakeView view{log};
-    FakePathList list;
-    FakeWindow window{log};
-    FakeClipboard clipboard{log};
-    FakeSound sound{log};
-    FakePicker picker{log};
-    FakeAboutView about{log};
-    TForm1 form{Ports{registry, shell, dialogs, files, view, list, window, clipboard, sound,
-                      picker, about}};
-
-    // The log from here on.
-    Log Take() { return std::exchange(log, {}); }
 };
 
 inline long Occurrences(const Log& log, std::string_view entry) {

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "fakes.h"
+#include "form_fixture.h"
 
 namespace qf::test {
 namespace {
@@ -10,16 +10,23 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 constexpr char kReadError[] = "Invalid data type for 'ProgramFilesDir'";
+constexpr char kMissingSetBox[] = "box 设置文件不存在,无法读取  C:\\Tools\\set";
+constexpr char kSave[] = "save C:\\Tools\\set";
 
 TEST(FormCreate, RunsItsStepsInOrder) {
     FormFixture f;
     f.window.screen = {1024, 768};
     f.files.current = "D:\\青枫";
     f.registry.value = {"C:\\Program Files"};
+    f.store.files["D:\\青枫\\set"] = "0\r\nA\r\nB\r\n";
     f.form.RunCommand(&TForm1::FormCreate);
 
     EXPECT_THAT(f.log, ElementsAre("height 578", "width 780", "hide submenu", kKey, kRead, "close",
-                                   "path C:\\Program Files", "skin D:\\青枫\\皮肤\\白兰_mxp1.skn"));
+                                   "path C:\\Program Files", "read D:\\青枫\\set",
+                                   "skin D:\\青枫\\皮肤\\白兰_mxp1.skn"));
+    EXPECT_FALSE(f.view.autoRestore);
+    EXPECT_THAT(f.list.items, ElementsAre("A", "B"));
+    EXPECT_EQ(f.list.selected, 1);
     const FormState& s = f.form.State();
     EXPECT_EQ(s.AppDir, "D:\\青枫");
     EXPECT_EQ(s.SoundDir, "D:\\青枫\\音效");
@@ -63,7 +70,7 @@ TEST(FormCreate, OpenFailureShowsItsBoxAndGoesOnWithAnEmptyValue) {
     f.registry.openRefused = true;
     f.form.RunCommand(&TForm1::FormCreate);
     EXPECT_THAT(f.log, ElementsAre("hide submenu", "open refused", kOpenFailedBox, "path ",
-                                   "skin C:\\Tools\\皮肤\\白兰_mxp1.skn"));
+                                   kMissingSetBox, "skin C:\\Tools\\皮肤\\白兰_mxp1.skn"));
 }
 
 // A form that started with ProgramFilesDir = C:\Program Files, which has
@@ -71,6 +78,7 @@ TEST(FormCreate, OpenFailureShowsItsBoxAndGoesOnWithAnEmptyValue) {
 struct Started : FormFixture {
     explicit Started(RegString original = {"C:\\Program Files"}) {
         registry.value = original;
+        store.files["C:\\Tools\\set"] = "1\r\n";
         form.RunCommand(&TForm1::FormCreate);
         registry.value = {"D:\\Soft"};
         log.clear();
@@ -91,7 +99,7 @@ TEST(FormClose, RestoresTheStartUpValueThenEnds) {
     Started f;
     f.Close();
     EXPECT_THAT(f.log, ElementsAre(kKey, kRead, "write ProgramFilesDir=C:\\Program Files", "close",
-                                   kNotify1, kNotify2, "release tray", "terminate"));
+                                   kNotify1, kNotify2, kSave, "release tray", "terminate"));
     EXPECT_FALSE(f.form.State().WriteMode);
 }
 
@@ -105,7 +113,7 @@ TEST(FormClose, LeavesTheValueWhenTheOptionIsOff) {
     Started f;
     f.view.autoRestore = false;
     f.Close();
-    EXPECT_THAT(f.log, ElementsAre("release tray", "terminate"));
+    EXPECT_THAT(f.log, ElementsAre(kSave, "release tray", "terminate"));
     EXPECT_EQ(f.registry.value.text, "D:\\Soft");
 }
 
@@ -113,7 +121,7 @@ TEST(FormClose, SkipsTheRestoreWhenThisRunCouldNotWrite) {
     Started f;
     f.RefuseOneWrite();
     f.Close();
-    EXPECT_THAT(f.log, ElementsAre("release tray", "terminate"));
+    EXPECT_THAT(f.log, ElementsAre(kSave, "release tray", "terminate"));
 }
 
 TEST(FormClose, StillRestoresWhenALaterWriteSucceeded) {
@@ -130,7 +138,22 @@ TEST(FormClose, ReportsAReadErrorAndStillEnds) {
     f.registry.readError = kReadError;
     f.Close();
     EXPECT_THAT(f.log, ElementsAre(kKey, kRead, "close", std::string("report ") + kReadError,
-                                   "release tray", "terminate"));
+                                   kSave, "release tray", "terminate"));
+}
+
+TEST(FormClose, AFailedSaveIsReportedAndKeepsTheProgramRunning) {
+    Started f;
+    f.view.autoRestore = false;
+    f.store.writeError = io::kDiskFull;
+    f.Close();
+    EXPECT_THAT(f.log, ElementsAre(kSave, "report Disk full."));
+    EXPECT_EQ(f.store.files["C:\\Tools\\set"], "1\r\n");
+
+    // The next close runs the whole sequence again.
+    f.store.writeError.reset();
+    f.log.clear();
+    f.Close();
+    EXPECT_THAT(f.log, ElementsAre(kSave, "release tray", "terminate"));
 }
 
 TEST(FormClose, ACloseRequestDuringTheSequenceStartsNoSecondOne) {
@@ -153,7 +176,7 @@ TEST(FormEndSession, RestoresWithoutShowingABox) {
     refused.registry.writeRefused = true;
     refused.form.FormEndSession();
     EXPECT_THAT(refused.log, ElementsAre(kKey, kRead, "write ProgramFilesDir=C:\\Program Files",
-                                         "close"));
+                                         "close", kSave));
 }
 
 }  // namespace

@@ -1,19 +1,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "fakes.h"
+#include "form_fixture.h"
 #include "shell/placement.h"
 #include "shell/tray_clicks.h"
 
 namespace qf::test {
 namespace {
 
-using ::testing::AnyOf;
-using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using ::testing::Not;
-using ::testing::StartsWith;
 
 TEST(ScaledWindowSize, GrowsOnlyWithWideScreens) {
     const struct {
@@ -102,10 +98,9 @@ TEST(TrayMenu, ExitSendsACloseRequest) {
 
 TEST(SkinStep, BuildsThePathByConcatenationAndReportsNothing) {
     FormFixture f;
-    f.files.current = "C:\\";
-    f.form.RunCommand(&TForm1::FormCreate);
-    EXPECT_EQ(f.log.back(), "skin C:\\\\皮肤\\白兰_mxp1.skn");
-    EXPECT_THAT(f.log, Each(Not(AnyOf(StartsWith("report"), StartsWith("box")))));
+    f.form.State().AppDir = "C:\\";
+    f.form.RunCommand(&TForm1::huanpifuClick);
+    EXPECT_THAT(f.log, ElementsAre("skin C:\\\\皮肤\\白兰_mxp1.skn"));
 }
 
 }  // namespace

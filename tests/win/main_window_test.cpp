@@ -11,6 +11,7 @@
 
 #include "../host/fakes.h"
 #include "help/links.h"
+#include "platform/win32/file_store.h"
 #include "platform/win32/text.h"
 #include "ui/Unit1.h"
 #include "ui/command_ids.h"
@@ -115,8 +116,11 @@ protected:
     test::FakeShell shell_{log_};
     test::FakeDialogs dialogs_{log_};
     test::FakeFileSystem files_;
+    test::FakeFileStore store_{log_};
+    Win32Codec codec_;
     NoAbout about_;
-    TMainWindow form1_{GetModuleHandleW(nullptr), registry_, shell_, dialogs_, files_, about_};
+    TMainWindow form1_{GetModuleHandleW(nullptr), registry_, shell_, dialogs_, files_, store_,
+                       codec_, about_};
     HWND window_ = nullptr;
 };
 

@@ -47,6 +47,7 @@ bool Xdotool(const std::wstring& arguments) {
 
 class PathListRun : public ::testing::Test {
 protected:
+    PathListRun() { Program::WriteSetFile(base_.path()); }
     void TearDown() override { WriteProgramFilesDir(saved_); }
 
     // Opens the add command's browser and presses one of its buttons.

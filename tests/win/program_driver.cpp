@@ -102,6 +102,7 @@ std::optional<Box> Program::WaitForBox(DWORD ms) {
             for (HWND child = GetWindow(hwnd, GW_CHILD); child;
                  child = GetWindow(child, GW_HWNDNEXT)) {
                 if (ClassOf(child) != "Static" || !IsWindowVisible(child)) continue;
+                // Some systems keep an empty icon control in boxes without one.
                 if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
                     box.hasIcon |= SendMessageW(child, STM_GETICON, 0, 0) != 0;
                 else if (box.text.empty())

@@ -1,6 +1,8 @@
 // The program's start-up and shutdown, end to end.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "program_driver.h"
 #include "ui/command_ids.h"
 
@@ -9,6 +11,8 @@ namespace {
 
 class ProgramRun : public ::testing::Test {
 protected:
+    // A settings file, so that start-up shows no missing-file box.
+    void SetUp() override { std::ofstream(base_.path() / "set", std::ios::binary) << "1\r\n"; }
     void TearDown() override { WriteProgramFilesDir(saved_); }
 
     const RegValue saved_ = ReadProgramFilesDir();

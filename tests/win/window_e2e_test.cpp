@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <optional>
 
 #include "program_driver.h"
 #include "ui/command_ids.h"
@@ -12,7 +13,9 @@ namespace {
 class Tray : public ::testing::Test {
 protected:
     void SetUp() override {
-        window_ = program_.WaitForMainWindow();
+        Program::WriteSetFile(base_.path());
+        program_.emplace(base_.path());
+        window_ = program_->WaitForMainWindow();
         ASSERT_TRUE(window_);
     }
     void TearDown() override { WriteProgramFilesDir(saved_); }
@@ -26,7 +29,7 @@ protected:
 
     const RegValue saved_ = ReadProgramFilesDir();
     TempFolder base_;
-    Program program_{base_.path()};
+    std::optional<Program> program_;
     HWND window_ = nullptr;
 };
 
@@ -48,7 +51,7 @@ TEST_F(Tray, ADoubleClickTogglesOnce) {
 TEST_F(Tray, ARightClickOnlyOpensTheMenu) {
     PostMessageW(window_, ids::kTrayMessage, ids::kTrayIconId, WM_RBUTTONUP);
     bool opened = false;
-    for (int i = 0; i < 100 && !(opened = program_.HasMenuOpen()); ++i) Sleep(50);
+    for (int i = 0; i < 100 && !(opened = program_->HasMenuOpen()); ++i) Sleep(50);
     EXPECT_TRUE(opened);
     EXPECT_TRUE(Shown());
     PostMessageW(window_, WM_CANCELMODE, 0, 0);
@@ -67,7 +70,7 @@ TEST_F(Tray, ExitClosesWithTheFullShutdownAlsoFromTheTray) {
     Mouse({WM_LBUTTONDOWN, WM_LBUTTONUP});
     ASSERT_TRUE(InTray());
     PostMessageW(window_, WM_COMMAND, ids::N5, 0);
-    EXPECT_TRUE(program_.WaitForExit());
+    EXPECT_TRUE(program_->WaitForExit());
     EXPECT_EQ(ReadProgramFilesDir().Text(), saved_.Text()) << "the start-up value is back";
 }
 
