@@ -28,6 +28,9 @@ for preset in host host-asan i686 x86_64; do
     skipped=$((skipped + s))
 done
 
+echo "== static analysis"
+if scripts/lint.sh; then passed=$((passed + 1)); else failed=$((failed + 1)); broken+=(lint); fi
+
 echo
 if [ ${#broken[@]} -gt 0 ]; then
     echo "failed: ${broken[*]}"
