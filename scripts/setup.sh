@@ -10,7 +10,7 @@ packages=(
     wine wine64 wine32:i386
     fonts-wine xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
     xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-tidy cppcheck git
 )
 
 as_root() {
