@@ -9,7 +9,6 @@ packages=(
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
     wine wine64 wine32:i386
     fonts-wine xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
-    xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
     clang libclang-rt-14-dev clang-tidy cppcheck git
 )
 
