@@ -30,21 +30,6 @@ std::string ClipboardText() {
     return text;
 }
 
-// Runs xdotool on the display Wine draws on: a real pointer, as X delivers it.
-bool Xdotool(const std::wstring& arguments) {
-    std::wstring commandLine = L"Z:\\usr\\bin\\xdotool " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process))
-        return false;
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
-}
-
 class PathListRun : public ::testing::Test {
 protected:
     PathListRun() { Program::WriteSetFile(base_.path()); }
@@ -116,7 +101,7 @@ TEST_F(PathListRun, AMouseDragMovesTheEntryAboveTheOneDroppedOn) {
     const auto move = [](POINT p) {
         return L"mousemove " + std::to_wstring(p.x) + L" " + std::to_wstring(p.y) + L" sleep 0.2 ";
     };
-    ASSERT_TRUE(Xdotool(move(from) + L"mousedown 1 sleep 0.2 " + move({from.x, from.y - 3}) +
+    ASSERT_TRUE(RunLinuxTool(L"xdotool " + move(from) + L"mousedown 1 sleep 0.2 " + move({from.x, from.y - 3}) +
                         move({from.x, from.y - 10}) + move(to) + L"mouseup 1"));
 
     EXPECT_TRUE(WaitUntil([&] { return program.ListEntries().at(1) == "D"; }));

@@ -203,6 +203,28 @@ HWND WaitForWindowOfClass(const std::wstring& cls, DWORD ms) {
     });
 }
 
+bool RunLinuxTool(const std::wstring& commandLine) {
+    std::wstring line = L"Z:\\usr\\bin\\" + commandLine;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+std::wstring LinuxPath(const std::filesystem::path& path) {
+    std::wstring full = std::filesystem::absolute(path).wstring();
+    if (full.size() >= 2 && (full[0] == L'Z' || full[0] == L'z') && full[1] == L':')
+        full.erase(0, 2);
+    for (wchar_t& c : full)
+        if (c == L'\\') c = L'/';
+    return full;
+}
+
 void EndProcessOf(HWND hwnd) {
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);

@@ -80,6 +80,12 @@ private:
 bool WaitUntil(const std::function<bool()>& condition, DWORD ms = 10000);
 // A visible top-level window of this class in any process, or nothing.
 HWND WaitForWindowOfClass(const std::wstring& cls, DWORD ms = 10000);
+// Starts a Linux program of the machine under test (xdotool, import) on the
+// display Wine draws on; false when it cannot start. Wine does not let us
+// wait for it: check for its effect.
+bool RunLinuxTool(const std::wstring& commandLine);
+// The Linux path of a Windows path on Wine's Z: drive.
+std::wstring LinuxPath(const std::filesystem::path& path);
 // Ends the process that owns the window.
 void EndProcessOf(HWND hwnd);
 

@@ -1,6 +1,7 @@
 // The main window's tray icon and minimizing, end to end.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <initializer_list>
 #include <optional>
 
@@ -72,6 +73,41 @@ TEST_F(Tray, ExitClosesWithTheFullShutdownAlsoFromTheTray) {
     PostMessageW(window_, WM_COMMAND, ids::N5, 0);
     EXPECT_TRUE(program_->WaitForExit());
     EXPECT_EQ(ReadProgramFilesDir().Text(), saved_.Text()) << "the start-up value is back";
+}
+
+// Pictures to look at: the main window, and the same with the help menu
+// open, saved beside the test run.
+class Screenshots : public Tray {
+protected:
+    static bool Save(const wchar_t* name) {
+        const auto file = std::filesystem::current_path() / name;
+        std::filesystem::remove(file);
+        if (!RunLinuxTool(L"import -window root " + LinuxPath(file))) return false;
+        // The tool runs on by itself: wait until the picture is written out.
+        std::uintmax_t last = 0;
+        return WaitUntil([&] {
+            std::error_code ignored;
+            const std::uintmax_t size = std::filesystem::file_size(file, ignored);
+            const bool done = size > 1000 && size == last;
+            last = size;
+            return done;
+        });
+    }
+};
+
+TEST_F(Screenshots, OfTheWindowAndAnOpenMenu) {
+    SetForegroundWindow(window_);
+    EXPECT_TRUE(Save(L"screenshot-main.png"));
+    RECT frame;
+    GetWindowRect(window_, &frame);
+    const int x = frame.left + 100, y = frame.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2;
+    // A click on the caption gives the window the keyboard; F10 and the
+    // arrows open the fourth menu, the help menu.
+    ASSERT_TRUE(RunLinuxTool(L"xdotool mousemove " + std::to_wstring(x) + L" " +
+                             std::to_wstring(y) + L" click 1 key F10 Right Right Right Down"));
+    EXPECT_TRUE(WaitUntil([&] { return program_->HasMenuOpen(); }));
+    EXPECT_TRUE(Save(L"screenshot-menu.png"));
+    RunLinuxTool(L"xdotool key Escape Escape");
 }
 
 }  // namespace
