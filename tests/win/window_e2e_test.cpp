@@ -58,6 +58,16 @@ TEST_F(Tray, ARightClickOnlyOpensTheMenu) {
     PostMessageW(window_, WM_CANCELMODE, 0, 0);
 }
 
+TEST_F(Tray, KeepsAnsweringWhileABoxIsOpen) {
+    program_->Command(ids::N21);
+    const auto box = program_->WaitForBox();
+    ASSERT_TRUE(box) << "the write-to-me note is open";
+    PostMessageW(window_, ids::kTrayMessage, ids::kTrayIconId, WM_RBUTTONUP);
+    EXPECT_TRUE(WaitUntil([&] { return program_->HasMenuOpen(); })) << "the tray menu opens";
+    PostMessageW(window_, WM_CANCELMODE, 0, 0);
+    program_->Answer(*box);
+}
+
 TEST_F(Tray, AMinimizeCommandHidesToTheTrayAndAClickBringsItBack) {
     SendMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(InTray()) << "no window and no taskbar button";
