@@ -198,6 +198,39 @@ TEST_F(MainWindow, ToolButtonsShowCaptionsAndRunTheirMenuItemsCommands) {
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
 }
 
+BOOL CALLBACK FindTooltip(HWND hwnd, LPARAM found) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (std::wstring(name) != TOOLTIPS_CLASSW) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
+// The text that the tooltip over the list shows.
+std::string ListHint(HWND window) {
+    HWND tooltip = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindTooltip, reinterpret_cast<LPARAM>(&tooltip));
+    wchar_t text[256] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window, ids::ListBox1));
+    tool.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+    return Narrow(text);
+}
+
+TEST_F(MainWindow, TheListShowsItsHintOnlyAfterTheUserSelectsARow) {
+    HWND list = GetDlgItem(window_, ids::ListBox1);
+    for (const wchar_t* entry : {L"C:\\A", L"C:\\B"})
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    SendMessageW(list, LB_SETCURSEL, 1, 0);  // as a load selects
+    EXPECT_EQ(ListHint(window_), "");
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(ids::ListBox1, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    EXPECT_EQ(ListHint(window_), "C:\\B");
+}
+
 // The rows of the pop-up menu that opened last; it is closed at once.
 std::vector<Row> g_opened;
 
