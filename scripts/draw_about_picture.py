@@ -5,8 +5,9 @@
 Usage: draw_about_picture.py OUT.bmp
 """
 import math
-import struct
 import sys
+
+from bmp import bmp_file
 
 WIDTH, HEIGHT = 65, 57
 SHORE = 36  # first row of the lake
@@ -57,9 +58,7 @@ def bitmap_bytes():
             r, g, b = pixel(x, y)
             row += bytes((b, g, r))
         pixels += row + b"\0" * (stride - len(row))
-    info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 24, 0, len(pixels), 0, 0, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
-    return header + info + pixels
+    return bmp_file(WIDTH, HEIGHT, 24, pixels)
 
 
 if __name__ == "__main__":

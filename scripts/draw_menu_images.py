@@ -8,8 +8,9 @@ Index: 0 closed orange book, 1 open book, 2 red push-pin, 3 pointing hand,
 Usage: draw_menu_images.py OUT.bmp
 """
 import math
-import struct
 import sys
+
+from bmp import bmp_file
 
 SIZE = 16
 COUNT = 9
@@ -144,9 +145,7 @@ def strip_bytes():
             (r, g, b), alpha = found
             a = round(255 * alpha)
             pixels += bytes((b * a // 255, g * a // 255, r * a // 255, a))
-    info = struct.pack("<IiiHHIIiiII", 40, width, SIZE, 1, 32, 0, len(pixels), 0, 0, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
-    return header + info + pixels
+    return bmp_file(width, SIZE, 32, pixels)
 
 
 if __name__ == "__main__":
