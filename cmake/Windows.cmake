@@ -16,6 +16,7 @@ add_library(qfwin32 STATIC
   src/platform/win32/registry.cpp
   src/platform/win32/system.cpp
   src/platform/win32/file_store.cpp
+  src/platform/win32/record_store.cpp
   src/platform/win32/tray_icon.cpp
   src/platform/win32/BrowseForFolderU.cpp
   src/platform/win32/clipboard.cpp

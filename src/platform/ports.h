@@ -5,7 +5,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file_ports.h"
@@ -190,6 +192,38 @@ public:
     virtual void ShowAbout() = 0;
 };
 
+// A process that holds a change of ProgramFilesDir: its id and its start
+// time, so a later process that reuses the id is not taken for it.
+struct Holder {
+    unsigned long pid = 0;
+    unsigned long long started = 0;
+    bool operator==(const Holder&) const = default;
+};
+
+// The machine-wide record of the ProgramFilesDir values to return to, kept
+// where every instance of the program and the command-line tool find it.
+class RecordStore {
+public:
+    // Held while it lives.
+    class Lock {
+    public:
+        virtual ~Lock() = default;
+    };
+    virtual ~RecordStore() = default;
+    // The one machine-wide lock around every read-modify-write of the record.
+    virtual std::unique_ptr<Lock> Acquire() = 0;
+    // The record's bytes; nothing when there is no record.
+    virtual std::optional<std::string> Read() = 0;
+    // Replaces the record in one step, flushed to disk before it returns.
+    // Throws IoError and leaves the old record when it cannot.
+    virtual void Write(std::string_view bytes) = 0;
+    virtual void Remove() = 0;
+    // This process.
+    virtual Holder Self() = 0;
+    // The process still runs (same id, same start time).
+    virtual bool IsAlive(const Holder& holder) = 0;
+};
+
 struct Ports {
     Registry& registry;
     Shell& shell;
@@ -204,6 +238,7 @@ struct Ports {
     AboutView& about;
     FileStore& store;
     Codec& codec;
+    RecordStore& record;
 };
 
 }  // namespace qf

@@ -1,4 +1,7 @@
 // The one routine that reads and writes ProgramFilesDir.
+#include <optional>
+
+#include "programfiles/record.h"
 #include "shell/form1.h"
 
 namespace qf {
@@ -23,15 +26,20 @@ constexpr unsigned kFlush = 0x1000;         // SHCNF_FLUSH
 }  // namespace
 
 TForm1::Access TForm1::xiugaiproClick() {
+    std::optional<RecordedWrite> recorded;
     {
         auto key = ports_.registry.OpenKey(kKeyPath);
         if (!key) {
             Boxes().ErrorBox(kOpenFailedText);
             return Access::OpenFailed;
         }
+        // Other processes wait from the read to the record's update.
+        if (state_.WriteMode) recorded.emplace(ports_.record, kBuildView);
         // Read before every write; a read error leaves with the key closed.
         state_.Scratch = key->ReadString(kValueName);
         if (!state_.WriteMode) return Access::Read;
+        // The value to return to is on disk before the registry changes.
+        recorded->Before(state_.Scratch, state_.TargetDir);
         try {
             key->WriteString(kValueName, state_.TargetDir);
         } catch (...) {
@@ -41,8 +49,9 @@ TForm1::Access TForm1::xiugaiproClick() {
             return Access::WriteRefused;
         }
     }
-    // Only after the key is closed, so the shell reads the new value.
     state_.WriteSucceeded = true;
+    recorded->After();
+    // Only after the key is closed, so the shell reads the new value.
     ports_.shell.ChangeNotify(kAssocChanged, kIdList);
     ports_.shell.ChangeNotify(kAllEvents, kFlush);
     return Access::Written;

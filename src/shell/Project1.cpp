@@ -3,6 +3,7 @@
 
 #include "platform/win32/BrowseForFolderU.h"
 #include "platform/win32/file_store.h"
+#include "platform/win32/record_store.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/system.h"
 #include "ui/Unit1.h"
@@ -16,9 +17,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     qf::win::Win32FileSystem files;
     qf::win::Win32FileStore store;
     qf::win::Win32Codec codec;
+    qf::win::Win32RecordStore record;
     // Form1 needs the about box's view; its window comes after Form1's.
     qf::win::TAboutBox aboutBox;
-    qf::win::TMainWindow form1(instance, registry, shell, dialogs, files, store, codec, aboutBox);
+    qf::win::TMainWindow form1(instance, registry, shell, dialogs, files, store, codec, aboutBox,
+                                record);
     if (!form1.hwnd()) return 1;
     aboutBox.Create(instance, form1.hwnd(), shell, form1.Form());
     form1.Show(showCommand);

@@ -135,6 +135,8 @@ private:
     Dialogs& Boxes();
     void ReportError(const std::exception& e);
     void AutoRestore();
+    // A value an earlier run never put back becomes the one to return to.
+    void TakeUnrestoredOriginal();
     // Writes TargetDir; the box and the cue follow only a write that took.
     void WriteTargetDir();
     void SuccessTail();

@@ -41,7 +41,8 @@ void TForm1::FormCreate() {
     state_.WriteMode = false;
     xiugaiproClick();
     state_.OriginalDir = state_.Scratch;
-    ports_.view.SetPathText(state_.OriginalDir.text);
+    TakeUnrestoredOriginal();
+    ports_.view.SetPathText(state_.Scratch.text);
     state_.LastBrowseDir.clear();
     diaoruClick();
     huanpifuClick();

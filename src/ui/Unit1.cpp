@@ -152,11 +152,11 @@ ATOM RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
 
 TMainWindow::TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell,
                          Dialogs& dialogs, FileSystem& files, FileStore& store, Codec& codec,
-                         AboutView& about)
+                         AboutView& about, RecordStore& record)
     : instance_(instance),
       trayMenu_(BuildPopupMenu(kTrayMenu)),
       form_(Ports{registry, shell, dialogs, files, *this, listBox1_, *this, clipboard_, sound_,
-                  picker_, about, store, codec}),
+                  picker_, about, store, codec, record}),
       menuImages_(instance, IDB_MENU_IMAGES) {
     RegisterMainClass(instance, &WindowProc);
     HMENU menu = BuildMenuBar(kMainMenu, menuImages_.Handles());

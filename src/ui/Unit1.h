@@ -25,7 +25,8 @@ class TMainWindow final : public MainView, public FormWindow {
 public:
     // Creates the window hidden and runs the start-up sequence.
     TMainWindow(HINSTANCE instance, Registry& registry, Shell& shell, Dialogs& dialogs,
-                FileSystem& files, FileStore& store, Codec& codec, AboutView& about);
+                FileSystem& files, FileStore& store, Codec& codec, AboutView& about,
+                RecordStore& record);
     ~TMainWindow() override;
     TMainWindow(const TMainWindow&) = delete;
     TMainWindow& operator=(const TMainWindow&) = delete;

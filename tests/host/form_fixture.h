@@ -1,6 +1,7 @@
 // A form wired to the fakes, with the real GBK conversion of the host.
 #pragma once
 
+#include "fake_record_store.h"
 #include "fakes.h"
 #include "platform/posix/iconv_codec.h"
 
@@ -22,8 +23,9 @@ struct FormFixture {
     FakeAboutView about{log};
     FakeFileStore store{log};
     posix::IconvCodec codec;
+    FakeRecordStore record{100};
     TForm1 form{Ports{registry, shell, dialogs, files, view, list, window, clipboard, sound,
-                      picker, about, store, codec}};
+                      picker, about, store, codec, record}};
 
     // The log from here on.
     Log Take() { return std::exchange(log, {}); }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../host/fake_record_store.h"
 #include "../host/fakes.h"
 #include "help/links.h"
 #include "platform/win32/file_store.h"
@@ -119,8 +120,9 @@ protected:
     test::FakeFileStore store_{log_};
     Win32Codec codec_;
     NoAbout about_;
+    test::FakeRecordStore record_{1};
     TMainWindow form1_{GetModuleHandleW(nullptr), registry_, shell_, dialogs_, files_, store_,
-                       codec_, about_};
+                       codec_, about_, record_};
     HWND window_ = nullptr;
 };
 

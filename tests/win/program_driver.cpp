@@ -1,5 +1,7 @@
 #include "program_driver.h"
 
+#include "platform/win32/record_store.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -274,6 +276,18 @@ void WriteProgramFilesDir(const RegValue& value) { WriteProgramFilesDir(value.ty
 
 }  // namespace qf::e2e
 
+namespace {
+
+// A test that ends the program after a set leaves a pending record, which
+// the next test's program would report at start: each test starts without.
+class ClearRecordAfterEachTest final : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        DeleteFileW(qf::win::Widen(qf::win::Win32RecordStore().path()).c_str());
+    }
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleMock(&argc, argv);
     if (argc != 2) {
@@ -284,5 +298,6 @@ int main(int argc, char** argv) {
     std::string path = argv[1];
     if (path.starts_with('/')) path = "Z:" + path;
     qf::e2e::g_program = std::filesystem::path(path).make_preferred();
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ClearRecordAfterEachTest);
     return RUN_ALL_TESTS();
 }
