@@ -36,6 +36,13 @@ if(NOT MSVC)
   target_link_options(qingfeng PRIVATE -municode)
 endif()
 
+# qfdir: the command-line tool on the same core and adapters.
+add_executable(qfdir src/cli/qfdir.cpp src/cli/tool.cpp src/cli/run.cpp src/cli/console.cpp)
+target_link_libraries(qfdir PRIVATE qfwin32)
+if(NOT MSVC)
+  target_link_options(qfdir PRIVATE -municode -mconsole)
+endif()
+
 # The Windows-side tests need GoogleTest's sources and run under Wine: they
 # are part of a cross build, not of a build on Windows itself.
 if(CMAKE_CROSSCOMPILING AND EXISTS /usr/src/googletest)

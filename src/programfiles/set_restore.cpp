@@ -1,6 +1,7 @@
 // The set and restore commands: a folder of the list, or the start-up
 // value, into ProgramFilesDir.
 #include "platform/scoped_flag.h"
+#include "programfiles/record.h"
 #include "shell/form1.h"
 
 namespace qf {
@@ -9,7 +10,6 @@ namespace {
 
 constexpr char kEmptyListText[] = "列表框为空，无法设置";
 constexpr char kNoSelectionText[] = "请在列表框里选择一个安装路径";
-constexpr char kMissingFolderText[] = "你选择的安装路径不存在，请修改安装路径，";
 constexpr char kCueName[] = "\\设定.wav";
 
 }  // namespace
@@ -20,11 +20,10 @@ void TForm1::ProgramFiles1Click() {
     if (list.ItemIndex() < 0) return Boxes().ErrorBox(kNoSelectionText);
     const std::string entry = list.Item(list.ItemIndex());
     state_.TargetDir = {entry, RegKind::Sz};
-    if (!ports_.files.DirectoryExists(entry)) {
-        return Boxes().ErrorBox(kMissingFolderText + entry);
-    }
-    // Installers would resolve a relative entry against their own folder.
-    state_.TargetDir.text = ports_.files.FullPath(entry);
+    const auto folder =
+        CheckedFolder(ports_.files, entry, [&](const std::string& text) { Boxes().ErrorBox(text); });
+    if (!folder) return;
+    state_.TargetDir.text = *folder;
     WriteTargetDir();
 }
 
@@ -35,6 +34,16 @@ void TForm1::huifuyuanlaiClick() {
 }
 
 void TForm1::youjianhuifuClick() { huifuyuanlaiClick(); }
+
+TForm1::Access TForm1::xiugaiproClick() {
+    const AccessorPorts accessor{ports_.registry, ports_.record, ports_.shell, kBuildView,
+                                 [&](const std::string& text) { Boxes().ErrorBox(text); }};
+    const Access outcome =
+        AccessProgramFilesDir(accessor, state_.Scratch, state_.WriteMode ? &state_.TargetDir : nullptr);
+    if (outcome == Access::WriteRefused) state_.WriteFailed = true;
+    if (outcome == Access::Written) state_.WriteSucceeded = true;
+    return outcome;
+}
 
 void TForm1::WriteTargetDir() {
     Access outcome;

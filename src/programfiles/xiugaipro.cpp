@@ -1,8 +1,8 @@
 // The one routine that reads and writes ProgramFilesDir.
 #include <optional>
 
+#include "programfiles/accessor.h"
 #include "programfiles/record.h"
-#include "shell/form1.h"
 
 namespace qf {
 
@@ -17,6 +17,7 @@ constexpr char kOpenFailedText[] =
 constexpr char kWriteFailedText[] =
     "无法写入注册表，在Vista下，应该这样启动本程序，右键单击，选择《以管理员身份运行》，"
     "这样就没有问题了,请重新启动本程序";
+constexpr char kMissingFolderText[] = "你选择的安装路径不存在，请修改安装路径，";
 
 constexpr long kAssocChanged = 0x08000000;  // SHCNE_ASSOCCHANGED
 constexpr long kAllEvents = 0x7FFFFFFF;     // SHCNE_ALLEVENTS
@@ -25,36 +26,45 @@ constexpr unsigned kFlush = 0x1000;         // SHCNF_FLUSH
 
 }  // namespace
 
-TForm1::Access TForm1::xiugaiproClick() {
+Access AccessProgramFilesDir(const AccessorPorts& ports, RegString& read,
+                             const RegString* target) {
     std::optional<RecordedWrite> recorded;
     {
-        auto key = ports_.registry.OpenKey(kKeyPath);
+        auto key = ports.registry.OpenKey(kKeyPath);
         if (!key) {
-            Boxes().ErrorBox(kOpenFailedText);
+            ports.error(kOpenFailedText);
             return Access::OpenFailed;
         }
         // Other processes wait from the read to the record's update.
-        if (state_.WriteMode) recorded.emplace(ports_.record, kBuildView);
+        if (target) recorded.emplace(ports.record, ports.view);
         // Read before every write; a read error leaves with the key closed.
-        state_.Scratch = key->ReadString(kValueName);
-        if (!state_.WriteMode) return Access::Read;
+        read = key->ReadString(kValueName);
+        if (!target) return Access::Read;
         // The value to return to is on disk before the registry changes.
-        recorded->Before(state_.Scratch, state_.TargetDir);
+        recorded->Before(read, *target);
         try {
-            key->WriteString(kValueName, state_.TargetDir);
+            key->WriteString(kValueName, *target);
         } catch (...) {
             key.reset();
-            Boxes().ErrorBox(kWriteFailedText);
-            state_.WriteFailed = true;
+            ports.error(kWriteFailedText);
             return Access::WriteRefused;
         }
     }
-    state_.WriteSucceeded = true;
     recorded->After();
     // Only after the key is closed, so the shell reads the new value.
-    ports_.shell.ChangeNotify(kAssocChanged, kIdList);
-    ports_.shell.ChangeNotify(kAllEvents, kFlush);
+    ports.shell.ChangeNotify(kAssocChanged, kIdList);
+    ports.shell.ChangeNotify(kAllEvents, kFlush);
     return Access::Written;
+}
+
+std::optional<std::string> CheckedFolder(FileSystem& files, const std::string& folder,
+                                         const ErrorSink& error) {
+    if (!files.DirectoryExists(folder)) {
+        error(kMissingFolderText + folder);
+        return std::nullopt;
+    }
+    // Installers would resolve a relative folder against their own folder.
+    return files.FullPath(folder);
 }
 
 }  // namespace qf

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/ports.h"
+#include "programfiles/accessor.h"
 
 namespace qf {
 
@@ -62,7 +63,7 @@ public:
 
     // The registry accessor. The outcome tells the caller whether its own
     // write succeeded.
-    enum class Access { Read, OpenFailed, Written, WriteRefused };
+    using Access = qf::Access;
     Access xiugaiproClick();
 
     // Window placement, tray and skin.
