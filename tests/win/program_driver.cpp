@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
 #include "ui/command_ids.h"
 
 namespace qf::e2e {
@@ -251,28 +252,35 @@ std::string RegValue::Text() const {
     return win::Narrow(std::wstring(data.c_str()));
 }
 
-RegValue ReadProgramFilesDir() {
+RegValue ReadProgramFilesDir(REGSAM view) {
     RegValue value;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
+        return {};
+    const win::UniqueHandle<HKEY, &RegCloseKey> closer(key);
     DWORD size = 0;
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, L"ProgramFilesDir", RRF_RT_ANY | RRF_NOEXPAND,
-                     &value.type, nullptr, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(key, nullptr, L"ProgramFilesDir", RRF_RT_ANY | RRF_NOEXPAND, &value.type,
+                     nullptr, &size) != ERROR_SUCCESS)
         return {};
     value.data.assign(size / sizeof(wchar_t) + 1, L'\0');
-    RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, L"ProgramFilesDir", RRF_RT_ANY | RRF_NOEXPAND,
-                 &value.type, value.data.data(), &size);
+    RegGetValueW(key, nullptr, L"ProgramFilesDir", RRF_RT_ANY | RRF_NOEXPAND, &value.type,
+                 value.data.data(), &size);
     value.data.resize(size / sizeof(wchar_t));
     return value;
 }
 
-void WriteProgramFilesDir(DWORD type, const std::wstring& data) {
+void WriteProgramFilesDir(DWORD type, const std::wstring& data, REGSAM view) {
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, KEY_SET_VALUE | view, &key),
+              ERROR_SUCCESS);
+    const win::UniqueHandle<HKEY, &RegCloseKey> closer(key);
     RegSetValueExW(key, L"ProgramFilesDir", 0, type, reinterpret_cast<const BYTE*>(data.data()),
                    static_cast<DWORD>(data.size() * sizeof(wchar_t)));
-    RegCloseKey(key);
 }
 
-void WriteProgramFilesDir(const RegValue& value) { WriteProgramFilesDir(value.type, value.data); }
+void WriteProgramFilesDir(const RegValue& value, REGSAM view) {
+    WriteProgramFilesDir(value.type, value.data, view);
+}
 
 }  // namespace qf::e2e
 

@@ -89,14 +89,15 @@ std::wstring LinuxPath(const std::filesystem::path& path);
 // Ends the process that owns the window.
 void EndProcessOf(HWND hwnd);
 
-// ProgramFilesDir of the program's registry view, with its type.
+// ProgramFilesDir with its type, in the program's registry view or the one
+// named (KEY_WOW64_32KEY, KEY_WOW64_64KEY).
 struct RegValue {
     DWORD type = REG_NONE;
     std::wstring data;  // raw, as stored
     std::string Text() const;
 };
-RegValue ReadProgramFilesDir();
-void WriteProgramFilesDir(DWORD type, const std::wstring& data);
-void WriteProgramFilesDir(const RegValue& value);
+RegValue ReadProgramFilesDir(REGSAM view = 0);
+void WriteProgramFilesDir(DWORD type, const std::wstring& data, REGSAM view = 0);
+void WriteProgramFilesDir(const RegValue& value, REGSAM view = 0);
 
 }  // namespace qf::e2e

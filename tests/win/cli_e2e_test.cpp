@@ -1,0 +1,229 @@
+// qfdir, the command-line tool, run as a user runs it: exit codes, output,
+// the registry views and the record.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/win32/record_store.h"
+#include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
+#include "program_driver.h"
+#include "programfiles/record.h"
+
+namespace qf::e2e {
+namespace {
+
+using UniqueObject = win::UniqueHandle<HANDLE, &CloseHandle>;
+
+// CreateFileW fails with INVALID_HANDLE_VALUE, not null.
+UniqueObject OwnFile(HANDLE file) {
+    return UniqueObject(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
+
+std::filesystem::path Beside(const std::filesystem::path& file, const wchar_t* name) {
+    return file.parent_path() / name;
+}
+
+std::filesystem::path OwnFolderFile(const wchar_t* name) {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return Beside(self, name);
+}
+
+std::wstring CommandLine(const std::vector<std::wstring>& args) {
+    std::wstring line = L"\"" + Beside(ProgramPath(), L"qfdir.exe").wstring() + L"\"";
+    for (const std::wstring& arg : args) line += L" \"" + arg + L"\"";
+    return line;
+}
+
+// qfdir with its output in a file.
+class Qfdir {
+public:
+    Qfdir(const std::vector<std::wstring>& args, const std::filesystem::path& output,
+          DWORD flags = 0) {
+        SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+        const UniqueObject out = OwnFile(CreateFileW(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                                    &inherit, CREATE_ALWAYS,
+                                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = startup.hStdError = out.get();
+        std::wstring line = CommandLine(args);
+        PROCESS_INFORMATION info{};
+        started_ = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, flags, nullptr,
+                                  nullptr, &startup, &info);
+        process_.reset(info.hProcess);
+        const UniqueObject thread(info.hThread);
+        pid_ = info.dwProcessId;
+    }
+    // The exit code, or -1 when it did not start or end in time.
+    long Wait(DWORD ms = 30000) const {
+        DWORD code = 0;
+        if (!started_ || WaitForSingleObject(process_.get(), ms) != WAIT_OBJECT_0 ||
+            !GetExitCodeProcess(process_.get(), &code))
+            return -1;
+        return static_cast<long>(code);
+    }
+    DWORD pid() const { return pid_; }
+
+private:
+    bool started_ = false;
+    UniqueObject process_;
+    DWORD pid_ = 0;
+};
+
+std::string ReadBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+bool HasTwoViews() {
+    BOOL wow64 = FALSE;
+    return sizeof(void*) == 8 || (IsWow64Process(GetCurrentProcess(), &wow64) && wow64);
+}
+
+struct View {
+    const char* name;
+    REGSAM flag;
+};
+constexpr View k32{kView32, KEY_WOW64_32KEY};
+constexpr View k64{kView64, KEY_WOW64_64KEY};
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!HasTwoViews()) GTEST_SKIP() << "one registry view: these cases need two";
+        WriteProgramFilesDir(REG_EXPAND_SZ, std::wstring(L"%SystemDrive%\\原来32") + L'\0',
+                             k32.flag);
+        WriteProgramFilesDir(REG_SZ, std::wstring(L"C:\\原来64") + L'\0', k64.flag);
+    }
+    ~Cli() override {
+        WriteProgramFilesDir(saved32_, k32.flag);
+        WriteProgramFilesDir(saved64_, k64.flag);
+        DeleteFileW(win::Widen(record_.path()).c_str());
+    }
+
+    long Run(const std::vector<std::wstring>& args) {
+        return Qfdir(args, output_).Wait();
+    }
+    std::string Output() const { return ReadBytes(output_); }
+    std::string Original(const View& view) {
+        const auto record = LoadRecord(record_);
+        const RegString* original = record ? record->Original(view.name) : nullptr;
+        return original ? original->text : "";
+    }
+    void ExpectOriginals() {
+        const RegValue v32 = ReadProgramFilesDir(k32.flag);
+        EXPECT_EQ(v32.type, DWORD{REG_EXPAND_SZ});
+        EXPECT_EQ(v32.Text(), "%SystemDrive%\\原来32");
+        EXPECT_EQ(ReadProgramFilesDir(k64.flag).Text(), "C:\\原来64");
+    }
+
+    const RegValue saved32_ = ReadProgramFilesDir(k32.flag);
+    const RegValue saved64_ = ReadProgramFilesDir(k64.flag);
+    win::Win32RecordStore record_;
+    TempFolder folder_;
+    TempFolder scratch_;
+    const std::filesystem::path output_ = scratch_.path() / "out.txt";
+};
+
+struct ViewCase {
+    std::vector<std::wstring> viewArgs;
+    bool sets32;
+    bool sets64;
+};
+
+TEST_F(Cli, SetShowRestoreChangeExactlyTheChosenViewsAndPutTheOriginalsBack) {
+    const std::string dir = folder_.path().string();
+    const ViewCase cases[] = {
+        {{}, true, true},
+        {{L"--view", L"both"}, true, true},
+        {{L"--view", L"32"}, true, false},
+        {{L"--view", L"64"}, false, true},
+    };
+    for (const ViewCase& c : cases) {
+        SCOPED_TRACE(c.viewArgs.empty() ? "default" : win::Narrow(c.viewArgs[1]));
+        std::vector<std::wstring> set{L"set", folder_.path().wstring()};
+        set.insert(set.end(), c.viewArgs.begin(), c.viewArgs.end());
+        ASSERT_EQ(Run(set), 0) << Output();
+        EXPECT_EQ(ReadProgramFilesDir(k32.flag).Text() == dir, c.sets32);
+        EXPECT_EQ(ReadProgramFilesDir(k64.flag).Text() == dir, c.sets64);
+        EXPECT_EQ(Original(k32), c.sets32 ? "%SystemDrive%\\原来32" : "");
+        EXPECT_EQ(Original(k64), c.sets64 ? "C:\\原来64" : "");
+
+        ASSERT_EQ(Run({L"show"}), 0);
+        const std::string shown = Output();
+        EXPECT_NE(shown.find("ProgramFilesDir（32 位视图）：" +
+                             (c.sets32 ? dir : std::string("%SystemDrive%\\原来32"))),
+                  std::string::npos)
+            << shown;
+        EXPECT_NE(shown.find("ProgramFilesDir（64 位视图）：" +
+                             (c.sets64 ? dir : std::string("C:\\原来64"))),
+                  std::string::npos)
+            << shown;
+        EXPECT_NE(shown.find("待恢复的记录"), std::string::npos) << shown;
+
+        ASSERT_EQ(Run({L"restore"}), 0) << Output();
+        ExpectOriginals();
+        EXPECT_FALSE(record_.Read()) << "restore clears the record";
+    }
+    ASSERT_EQ(Run({L"restore"}), 0);
+    EXPECT_EQ(Output(), "没有待恢复的记录\n");
+}
+
+TEST_F(Cli, ACheckThatFailsChangesNothingAndSaysWhy) {
+    const std::wstring missing = (folder_.path() / L"没有").wstring();
+    struct Case {
+        std::vector<std::wstring> args;
+        long code;
+        std::string output;
+    } const cases[] = {
+        {{L"set", missing}, 2, "你选择的安装路径不存在，请修改安装路径，" + win::Narrow(missing) + "\n"},
+        {{L"set"}, 1, "缺少文件夹参数\n用法见 qfdir --help\n"},
+        {{L"run", folder_.path().wstring(), L"--"}, 1,
+         "run 需要 -- 之后的安装程序\n用法见 qfdir --help\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Run(c.args), c.code);
+        EXPECT_EQ(Output(), c.output);
+        ExpectOriginals();
+        EXPECT_FALSE(record_.Read());
+    }
+}
+
+TEST_F(Cli, RunWaitsForTheInstallersChildAndPutsTheOriginalsBack) {
+    const std::filesystem::path marker = scratch_.path() / "marker";
+    const long code = Run({L"run", folder_.path().wstring(), L"--",
+                           OwnFolderFile(L"qf_fake_installer.exe").wstring(), marker.wstring(),
+                           L"7"});
+    EXPECT_EQ(code, 7) << "the installer's exit code\n" << Output();
+    // The child wrote only after its parent had ended: run waited for it,
+    // and it saw the chosen folder.
+    EXPECT_EQ(ReadBytes(marker).size(), folder_.path().wstring().size() * sizeof(wchar_t));
+    EXPECT_EQ(win::Narrow(std::wstring(
+                  reinterpret_cast<const wchar_t*>(ReadBytes(marker).data()),
+                  ReadBytes(marker).size() / sizeof(wchar_t))),
+              folder_.path().string());
+    ExpectOriginals();
+    EXPECT_FALSE(record_.Read());
+}
+
+TEST_F(Cli, CtrlCDuringRunPutsTheOriginalsBack) {
+    if (!GetConsoleWindow() && !AllocConsole()) GTEST_SKIP() << "no console to send Ctrl+C in";
+    const Qfdir run({L"run", folder_.path().wstring(), L"--",
+                     OwnFolderFile(L"qf_fake_installer.exe").wstring(), L"--stay"},
+                    output_, CREATE_NEW_PROCESS_GROUP);
+    ASSERT_TRUE(WaitUntil(
+        [&] { return ReadProgramFilesDir(k64.flag).Text() == folder_.path().string(); }));
+    ASSERT_TRUE(GenerateConsoleCtrlEvent(CTRL_C_EVENT, run.pid()));
+    EXPECT_NE(run.Wait(), -1) << "qfdir ends on Ctrl+C";
+    ExpectOriginals();
+    EXPECT_FALSE(record_.Read());
+}
+
+}  // namespace
+}  // namespace qf::e2e
