@@ -21,8 +21,8 @@ std::function<void()> g_onInterrupt;
 
 BOOL WINAPI OnConsoleEvent(DWORD /*event*/) {
     g_onInterrupt();
-    // The default handler then ends the process.
-    return FALSE;
+    // As Windows' default handler ends it; Wine's would report success.
+    ExitProcess(static_cast<UINT>(STATUS_CONTROL_C_EXIT));
 }
 
 class InterruptGuard {

@@ -102,6 +102,7 @@ protected:
         WriteProgramFilesDir(REG_SZ, std::wstring(L"C:\\原来64") + L'\0', k64.flag);
     }
     ~Cli() override {
+        SetEvent(stopInstallers_.get());
         WriteProgramFilesDir(saved32_, k32.flag);
         WriteProgramFilesDir(saved64_, k64.flag);
         DeleteFileW(win::Widen(record_.path()).c_str());
@@ -126,6 +127,9 @@ protected:
     const RegValue saved32_ = ReadProgramFilesDir(k32.flag);
     const RegValue saved64_ = ReadProgramFilesDir(k64.flag);
     win::Win32RecordStore record_;
+    // Ends the stand-in installers that a test leaves running.
+    const UniqueObject stopInstallers_{
+        CreateEventW(nullptr, TRUE, FALSE, L"Local\\qf-fake-installer-stop")};
     TempFolder folder_;
     TempFolder scratch_;
     const std::filesystem::path output_ = scratch_.path() / "out.txt";
@@ -213,14 +217,21 @@ TEST_F(Cli, RunWaitsForTheInstallersChildAndPutsTheOriginalsBack) {
 }
 
 TEST_F(Cli, CtrlCDuringRunPutsTheOriginalsBack) {
-    if (!GetConsoleWindow() && !AllocConsole()) GTEST_SKIP() << "no console to send Ctrl+C in";
+    // qfdir gets a console of its own; this test joins it to press Ctrl+C
+    // there, and ignores the event itself.
     const Qfdir run({L"run", folder_.path().wstring(), L"--",
                      OwnFolderFile(L"qf_fake_installer.exe").wstring(), L"--stay"},
-                    output_, CREATE_NEW_PROCESS_GROUP);
+                    output_, CREATE_NEW_CONSOLE | CREATE_NEW_PROCESS_GROUP);
     ASSERT_TRUE(WaitUntil(
         [&] { return ReadProgramFilesDir(k64.flag).Text() == folder_.path().string(); }));
-    ASSERT_TRUE(GenerateConsoleCtrlEvent(CTRL_C_EVENT, run.pid()));
-    EXPECT_NE(run.Wait(), -1) << "qfdir ends on Ctrl+C";
+    FreeConsole();
+    if (!AttachConsole(run.pid())) GTEST_SKIP() << "cannot join qfdir's console to press Ctrl+C";
+    SetConsoleCtrlHandler(nullptr, TRUE);
+    const BOOL sent = GenerateConsoleCtrlEvent(CTRL_C_EVENT, run.pid());
+    const long code = run.Wait();
+    FreeConsole();
+    ASSERT_TRUE(sent);
+    EXPECT_EQ(code, static_cast<long>(STATUS_CONTROL_C_EXIT)) << "qfdir ends on Ctrl+C";
     ExpectOriginals();
     EXPECT_FALSE(record_.Read());
 }

@@ -1,8 +1,8 @@
 // A stand-in installer for qfdir run. "MARKER CODE" starts a copy of itself
 // that writes MARKER later and exits at once with CODE, as installers that
 // hand over to a child do; "--child MARKER" is that copy: after a second it
-// writes the ProgramFilesDir it sees into MARKER. "--stay" runs for a minute,
-// for a test that ends qfdir run before.
+// writes the ProgramFilesDir it sees into MARKER. "--stay" runs until the test
+// sets the event kStopEvent, for a test that ends qfdir run before.
 #include <windows.h>
 
 #include <string>
@@ -18,6 +18,7 @@ UniqueObject OwnFile(HANDLE file) {
     return UniqueObject(file == INVALID_HANDLE_VALUE ? nullptr : file);
 }
 
+constexpr wchar_t kStopEvent[] = L"Local\\qf-fake-installer-stop";
 constexpr wchar_t kKeyPath[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 
 int WriteMarker(const wchar_t* marker) {
@@ -55,8 +56,8 @@ int StartChild(const wchar_t* marker) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc == 2 && std::wstring(argv[1]) == L"--stay") {
-        Sleep(60000);
-        return 0;
+        const UniqueObject stop(CreateEventW(nullptr, TRUE, FALSE, kStopEvent));
+        return WaitForSingleObject(stop.get(), INFINITE) == WAIT_OBJECT_0 ? 0 : 1;
     }
     if (argc != 3) return 100;
     if (std::wstring(argv[1]) == L"--child") return WriteMarker(argv[2]);
