@@ -36,6 +36,7 @@ if(NOT MSVC)
 endif()
 
 include(cmake/WineHarness.cmake)
+add_subdirectory(tests/installer)
 add_subdirectory(tests/win)
 
 # The folder that ships: the program with its help documents (GBK) and its

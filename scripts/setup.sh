@@ -11,6 +11,7 @@ packages=(
     fonts-wine xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
     xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
     clang libclang-rt-14-dev
+    nsis
 )
 
 as_root() {

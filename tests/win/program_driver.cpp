@@ -3,9 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
 #include "ui/command_ids.h"
 
 namespace qf::e2e {
@@ -187,12 +190,34 @@ HWND Program::WaitForWindow(const std::wstring& caption, DWORD ms) {
     });
 }
 
-void Program::WriteSetFile(const std::filesystem::path& baseFolder) {
-    HANDLE file = CreateFileW((baseFolder / L"set").c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, "1\r\n", 3, &written, nullptr);
-    CloseHandle(file);
+void Program::WriteSetFile(const std::filesystem::path& baseFolder, const std::string& bytes) {
+    std::ofstream(baseFolder / L"set", std::ios::binary) << bytes;
+}
+
+std::filesystem::path HostPath(const std::string& path) {
+    return std::filesystem::path(path.starts_with('/') ? "Z:" + path : path).make_preferred();
+}
+
+std::string FileBytes(const std::filesystem::path& file) {
+    std::ostringstream out;
+    out << std::ifstream(file, std::ios::binary).rdbuf();
+    return out.str();
+}
+
+int RunAndWait(const std::filesystem::path& program, const std::wstring& arguments, DWORD ms) {
+    std::wstring commandLine = L"\"" + program.wstring() + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &started))
+        return -1;
+    const win::UniqueHandle<HANDLE, &CloseHandle> process(started.hProcess);
+    const win::UniqueHandle<HANDLE, &CloseHandle> thread(started.hThread);
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(process.get(), ms) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.get(), &code);
+    return static_cast<int>(code);
 }
 
 HWND WaitForWindowOfClass(const std::wstring& cls, DWORD ms) {
@@ -258,9 +283,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s PROGRAM.exe\n", argv[0]);
         return 2;
     }
-    // A path of the build machine reaches Wine as a Unix path: Z: maps "/".
-    std::string path = argv[1];
-    if (path.starts_with('/')) path = "Z:" + path;
-    qf::e2e::g_program = std::filesystem::path(path).make_preferred();
+    qf::e2e::g_program = qf::e2e::HostPath(argv[1]);
     return RUN_ALL_TESTS();
 }

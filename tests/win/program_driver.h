@@ -68,13 +68,23 @@ public:
     // A visible top-level window of the program with this caption.
     HWND WaitForWindow(const std::wstring& caption, DWORD ms = 10000);
     // Writes the settings file, so start-up finds one.
-    static void WriteSetFile(const std::filesystem::path& baseFolder);
+    static void WriteSetFile(const std::filesystem::path& baseFolder,
+                             const std::string& bytes = "1\r\n");
     void Close();
     bool WaitForExit(DWORD ms = 10000);
 
 private:
     PROCESS_INFORMATION process_{};
 };
+
+// A path of the build machine as Wine sees it (Z: maps "/"); others unchanged.
+std::filesystem::path HostPath(const std::string& path);
+// The whole content of a file, empty when it cannot be read.
+std::string FileBytes(const std::filesystem::path& file);
+// Runs a program with arguments and waits for it; its exit code, or -1 when
+// it could not be started or did not end within the time.
+int RunAndWait(const std::filesystem::path& program, const std::wstring& arguments,
+               DWORD ms = 60000);
 
 // Polls until the condition holds or the time is up; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD ms = 10000);
