@@ -122,6 +122,33 @@ void Program::Answer(const Box& box) {
     Poll(5000, [&] { return !IsWindow(box.hwnd); });
 }
 
+namespace {
+
+void ExpectBox(Program& program, const std::string& caption, const std::string& text,
+               bool hasIcon) {
+    const auto box = program.WaitForBox();
+    ASSERT_TRUE(box) << "no box \"" << text << "\"";
+    EXPECT_EQ(box->caption, caption);
+    EXPECT_EQ(box->text, text);
+    EXPECT_EQ(box->hasIcon, hasIcon);
+    program.Answer(*box);
+}
+
+}  // namespace
+
+void Program::ExpectErrorBox(const std::string& text) { ExpectBox(*this, "出错", text, false); }
+
+void Program::ExpectReport(const std::string& text) {
+    ExpectBox(*this, "青枫目录台2.0", text, true);
+}
+
+bool Program::Responds() {
+    DWORD_PTR ignored = 0;
+    HWND main = Window();
+    return !WaitForExit(0) && main &&
+           SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+}
+
 HWND Program::WaitForMainWindow(DWORD ms) {
     return Poll(ms, [&]() -> HWND {
         for (HWND hwnd : TopLevelWindows(process_.dwProcessId))

@@ -47,6 +47,13 @@ public:
     std::optional<Box> WaitForBox(DWORD ms = 10000);
     // Presses OK on a box.
     void Answer(const Box& box);
+    // Waits for the program's own error box ("出错", no icon) or for the
+    // default error report (the application title, an error icon), checks
+    // its text and presses OK.
+    void ExpectErrorBox(const std::string& text);
+    void ExpectReport(const std::string& text);
+    // The process is alive and its main window answers messages.
+    bool Responds();
     // Presses a button of a dialog (IDOK, IDCANCEL) and waits until it is gone.
     void Press(const Box& dialog, int buttonId);
     // Chooses a menu item, without waiting for the command to end.
