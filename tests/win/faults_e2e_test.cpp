@@ -2,8 +2,8 @@
 // that the program still runs (or ends when it should), and that nothing is
 // lost: the registry value and the bytes of `set` afterwards. Run in a
 // prefix of its own under a file size limit, which stands for a full disk;
-// the key missing and a refused write are host cases (Wine enforces no
-// registry rights, and the shared key cannot be removed safely).
+// the key missing and a refused write are host cases: Wine enforces no
+// registry rights, and its RegDeleteTreeW stops part-way through the key.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
