@@ -5,7 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "../fault_report.h"
+#include "fault_report.h"
 #include "form_fixture.h"
 
 namespace qf::test {
