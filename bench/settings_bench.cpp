@@ -38,7 +38,8 @@ void StdioWrite(const std::string& path, const std::string& bytes, bool sync) {
 // The form on the real file store; registry and boxes are fakes.
 struct Bench : qf::test::FormFixture {
     qf::posix::PosixFileStore disk;
-    qf::TForm1 real{qf::Ports{registry, shell, dialogs, files, view, list, disk, codec}};
+    qf::TForm1 real{qf::Ports{registry, shell, dialogs, files, view, list, window, clipboard, sound,
+                              picker, about, disk, codec}};
 };
 
 }  // namespace

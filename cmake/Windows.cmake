@@ -47,6 +47,7 @@ endif()
 # are part of a cross build, not of a build on Windows itself.
 if(CMAKE_CROSSCOMPILING AND EXISTS /usr/src/googletest)
   include(cmake/WineHarness.cmake)
+  add_subdirectory(tests/installer)
   add_subdirectory(tests/win)
 endif()
 

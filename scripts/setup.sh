@@ -10,6 +10,7 @@ packages=(
     wine wine64 wine32:i386
     fonts-wine xvfb xdotool x11-utils imagemagick fonts-wqy-microhei
     clang libclang-rt-14-dev clang-tidy cppcheck git
+    nsis
 )
 
 as_root() {

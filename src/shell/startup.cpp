@@ -57,10 +57,14 @@ void TForm1::FormClose() {
     // it and go on, or a value of the wrong type would keep the program
     // from ever closing.
     Run([this] { AutoRestore(); });
-    // A failed save leaves the program running, so the list is not lost.
-    SaveAtExit();
-    ports_.view.ReleaseTray();
-    ports_.view.Terminate();
+    // A failed save leaves the program running, so the list is not lost. Its
+    // report is shown while the guard holds, so a close request then starts
+    // no second sequence.
+    Run([this] {
+        SaveAtExit();
+        ports_.view.ReleaseTray();
+        ports_.view.Terminate();
+    });
 }
 
 void TForm1::FormEndSession() {

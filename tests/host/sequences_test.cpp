@@ -167,6 +167,16 @@ TEST(FormClose, ACloseRequestDuringTheSequenceStartsNoSecondOne) {
     EXPECT_EQ(Occurrences(f.log, "terminate"), 1);
 }
 
+TEST(FormClose, ACloseRequestDuringTheSaveReportStartsNoSecondOne) {
+    Started f;
+    f.store.writeError = io::kDiskFull;
+    f.dialogs.whileOpen = [&] { f.Close(); };
+    f.Close();
+    EXPECT_EQ(Occurrences(f.log, "report Disk full."), 1);
+    EXPECT_EQ(Occurrences(f.log, kSave), 1);
+    EXPECT_EQ(Occurrences(f.log, "terminate"), 0);
+}
+
 TEST(FormEndSession, RestoresWithoutShowingABox) {
     Started f;
     f.form.FormEndSession();

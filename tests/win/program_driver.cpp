@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "platform/win32/text.h"
@@ -122,6 +124,33 @@ void Program::Answer(const Box& box) {
     Poll(5000, [&] { return !IsWindow(box.hwnd); });
 }
 
+namespace {
+
+void ExpectBox(Program& program, const std::string& caption, const std::string& text,
+               bool hasIcon) {
+    const auto box = program.WaitForBox();
+    ASSERT_TRUE(box) << "no box \"" << text << "\"";
+    EXPECT_EQ(box->caption, caption);
+    EXPECT_EQ(box->text, text);
+    EXPECT_EQ(box->hasIcon, hasIcon);
+    program.Answer(*box);
+}
+
+}  // namespace
+
+void Program::ExpectErrorBox(const std::string& text) { ExpectBox(*this, "出错", text, false); }
+
+void Program::ExpectReport(const std::string& text) {
+    ExpectBox(*this, "青枫目录台2.0", text, true);
+}
+
+bool Program::Responds() {
+    DWORD_PTR ignored = 0;
+    HWND main = Window();
+    return !WaitForExit(0) && main &&
+           SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+}
+
 HWND Program::WaitForMainWindow(DWORD ms) {
     return Poll(ms, [&]() -> HWND {
         for (HWND hwnd : TopLevelWindows(process_.dwProcessId))
@@ -190,12 +219,34 @@ HWND Program::WaitForWindow(const std::wstring& caption, DWORD ms) {
     });
 }
 
-void Program::WriteSetFile(const std::filesystem::path& baseFolder) {
-    HANDLE file = CreateFileW((baseFolder / L"set").c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, "1\r\n", 3, &written, nullptr);
-    CloseHandle(file);
+void Program::WriteSetFile(const std::filesystem::path& baseFolder, const std::string& bytes) {
+    std::ofstream(baseFolder / L"set", std::ios::binary) << bytes;
+}
+
+std::filesystem::path HostPath(const std::string& path) {
+    return std::filesystem::path(path.starts_with('/') ? "Z:" + path : path).make_preferred();
+}
+
+std::string FileBytes(const std::filesystem::path& file) {
+    std::ostringstream out;
+    out << std::ifstream(file, std::ios::binary).rdbuf();
+    return out.str();
+}
+
+int RunAndWait(const std::filesystem::path& program, const std::wstring& arguments, DWORD ms) {
+    std::wstring commandLine = L"\"" + program.wstring() + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &started))
+        return -1;
+    const win::UniqueHandle<HANDLE, &CloseHandle> process(started.hProcess);
+    const win::UniqueHandle<HANDLE, &CloseHandle> thread(started.hThread);
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(process.get(), ms) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.get(), &code);
+    return static_cast<int>(code);
 }
 
 HWND WaitForWindowOfClass(const std::wstring& cls, DWORD ms) {
@@ -207,13 +258,21 @@ HWND WaitForWindowOfClass(const std::wstring& cls, DWORD ms) {
 }
 
 bool RunLinuxTool(const std::wstring& commandLine) {
-    std::wstring line = L"Z:\\usr\\bin\\" + commandLine;
+    // Bounded in time, and without the test's output: a tool left running
+    // must not hold the test runner's output open.
+    std::wstring line = L"Z:\\usr\\bin\\timeout 30 " + commandLine;
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             &inherit, OPEN_EXISTING, 0, nullptr);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return false;
+    const bool started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    CloseHandle(nul);
+    if (!started) return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;
@@ -302,10 +361,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s PROGRAM.exe\n", argv[0]);
         return 2;
     }
-    // A path of the build machine reaches Wine as a Unix path: Z: maps "/".
-    std::string path = argv[1];
-    if (path.starts_with('/')) path = "Z:" + path;
-    qf::e2e::g_program = std::filesystem::path(path).make_preferred();
+    qf::e2e::g_program = qf::e2e::HostPath(argv[1]);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ClearRecordAfterEachTest);
     return RUN_ALL_TESTS();
 }

@@ -47,6 +47,13 @@ public:
     std::optional<Box> WaitForBox(DWORD ms = 10000);
     // Presses OK on a box.
     void Answer(const Box& box);
+    // Waits for the program's own error box ("出错", no icon) or for the
+    // default error report (the application title, an error icon), checks
+    // its text and presses OK.
+    void ExpectErrorBox(const std::string& text);
+    void ExpectReport(const std::string& text);
+    // The process is alive and its main window answers messages.
+    bool Responds();
     // Presses a button of a dialog (IDOK, IDCANCEL) and waits until it is gone.
     void Press(const Box& dialog, int buttonId);
     // Chooses a menu item, without waiting for the command to end.
@@ -68,13 +75,23 @@ public:
     // A visible top-level window of the program with this caption.
     HWND WaitForWindow(const std::wstring& caption, DWORD ms = 10000);
     // Writes the settings file, so start-up finds one.
-    static void WriteSetFile(const std::filesystem::path& baseFolder);
+    static void WriteSetFile(const std::filesystem::path& baseFolder,
+                             const std::string& bytes = "1\r\n");
     void Close();
     bool WaitForExit(DWORD ms = 10000);
 
 private:
     PROCESS_INFORMATION process_{};
 };
+
+// A path of the build machine as Wine sees it (Z: maps "/"); others unchanged.
+std::filesystem::path HostPath(const std::string& path);
+// The whole content of a file, empty when it cannot be read.
+std::string FileBytes(const std::filesystem::path& file);
+// Runs a program with arguments and waits for it; its exit code, or -1 when
+// it could not be started or did not end within the time.
+int RunAndWait(const std::filesystem::path& program, const std::wstring& arguments,
+               DWORD ms = 60000);
 
 // Polls until the condition holds or the time is up; true when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD ms = 10000);

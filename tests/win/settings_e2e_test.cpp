@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
@@ -28,31 +27,8 @@ protected:
     }
 
     void Write(const std::string& bytes) { std::ofstream(set_, std::ios::binary) << bytes; }
-    std::string Contents() const {
-        std::ostringstream out;
-        out << std::ifstream(set_, std::ios::binary).rdbuf();
-        return out.str();
-    }
+    std::string Contents() const { return FileBytes(set_); }
     std::string SetPath() const { return win::Narrow(set_.wstring()); }
-    // Waits for the next box and checks it is the error box with this text.
-    static void ExpectErrorBox(Program& program, const std::string& text) {
-        const auto box = program.WaitForBox();
-        ASSERT_TRUE(box);
-        EXPECT_EQ(box->caption, "出错");
-        EXPECT_EQ(box->text, text);
-        EXPECT_FALSE(box->hasIcon);
-        program.Answer(*box);
-    }
-    // Waits for the default error report with this text.
-    static void ExpectReport(Program& program, const std::string& text) {
-        const auto box = program.WaitForBox();
-        ASSERT_TRUE(box);
-        EXPECT_EQ(box->caption, "青枫目录台2.0");
-        EXPECT_EQ(box->text, text);
-        EXPECT_TRUE(box->hasIcon);
-        program.Answer(*box);
-    }
-
     const RegValue saved_ = ReadProgramFilesDir();
     TempFolder base_;
     const std::filesystem::path set_ = base_.path() / "set";
@@ -88,7 +64,7 @@ TEST_F(SettingsRun, TheFileMenuLoadsAndSavesOnRequest) {
 
 TEST_F(SettingsRun, AMissingFileIsNamedInFullAndCreatedAtExit) {
     Program program(base_.path());
-    ExpectErrorBox(program, "设置文件不存在,无法读取  " + SetPath());
+    program.ExpectErrorBox("设置文件不存在,无法读取  " + SetPath());
     ASSERT_TRUE(program.WaitForMainWindow());
     EXPECT_THAT(program.ListEntries(), ElementsAre());
     program.Close();
@@ -99,10 +75,10 @@ TEST_F(SettingsRun, AMissingFileIsNamedInFullAndCreatedAtExit) {
 TEST_F(SettingsRun, AFolderNamedSetCountsAsMissingAndCannotBeSaved) {
     std::filesystem::create_directory(set_);
     Program program(base_.path());
-    ExpectErrorBox(program, "设置文件不存在,无法读取  " + SetPath());
+    program.ExpectErrorBox("设置文件不存在,无法读取  " + SetPath());
     ASSERT_TRUE(program.WaitForMainWindow());
     program.Close();
-    ExpectReport(program, "File access denied.");
+    program.ExpectReport("File access denied.");
     EXPECT_FALSE(program.WaitForExit(500)) << "a failed save keeps the program running";
     EXPECT_TRUE(std::filesystem::is_directory(set_));
 }
@@ -114,7 +90,7 @@ TEST_F(SettingsRun, AReadOnlyFileLoadsAndKeepsItsBytesWhenTheSaveFails) {
     ASSERT_TRUE(program.WaitForMainWindow());
     EXPECT_EQ(program.ListEntries().size(), 4u);
     program.Close();
-    ExpectReport(program, "File access denied.");
+    program.ExpectReport("File access denied.");
     EXPECT_FALSE(program.WaitForExit(500)) << "a failed save keeps the program running";
     EXPECT_EQ(Contents(), kGbkSet);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(base_.path()), {}), 1)
@@ -127,7 +103,7 @@ TEST_F(SettingsRun, ALockedFileIsReportedAndNotOverwrittenAtExit) {
         CreateFileW(set_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
     Program program(base_.path());
-    ExpectReport(program, "File access denied.");
+    program.ExpectReport("File access denied.");
     ASSERT_TRUE(program.WaitForMainWindow());
     lock.reset();
     program.Close();

@@ -36,20 +36,12 @@ TEST_F(ProgramRun, ShowsTheValueAndPutsItBackAtClose) {
 TEST_F(ProgramRun, AWrongTypeIsReportedAtStartAndAtCloseAndLeftAlone) {
     WriteProgramFilesDir(REG_DWORD, std::wstring(L"\x0005\x0000", 2));
     Program program(base_.path());
-    const auto expectReport = [&] {
-        const auto box = program.WaitForBox();
-        ASSERT_TRUE(box);
-        EXPECT_EQ(box->caption, "青枫目录台2.0");
-        EXPECT_EQ(box->text, "Invalid data type for 'ProgramFilesDir'");
-        EXPECT_TRUE(box->hasIcon);
-        program.Answer(*box);
-    };
-    expectReport();
+    program.ExpectReport("Invalid data type for 'ProgramFilesDir'");
     ASSERT_TRUE(program.WaitForMainWindow()) << "the window opens after the report";
     EXPECT_EQ(program.ControlText(ids::LabeledEdit1), "");
 
     program.Close();
-    expectReport();
+    program.ExpectReport("Invalid data type for 'ProgramFilesDir'");
     EXPECT_TRUE(program.WaitForExit()) << "the close goes on after the report";
     EXPECT_EQ(ReadProgramFilesDir().type, DWORD{REG_DWORD});
 }
