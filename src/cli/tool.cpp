@@ -80,6 +80,7 @@ int Tool::SetViews(const std::string& folder, const std::vector<std::string>& vi
     });
     if (!full) return kExitCheckFailed;
     const RegString target{*full, RegKind::Sz};
+    const std::lock_guard lock(writing_);
     for (const std::string& view : views) {
         RegString read;
         const Access access = Accessor(view, read, &target);
@@ -101,7 +102,7 @@ int Tool::Restore() {
 }
 
 int Tool::RestoreViews(const std::vector<std::string>& views) {
-    const std::lock_guard lock(restoring_);
+    const std::lock_guard lock(writing_);
     for (const std::string& view : views) {
         const std::optional<Record> record = LoadRecord(record_);
         const RegString* original = record ? record->Original(view) : nullptr;

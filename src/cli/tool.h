@@ -37,7 +37,9 @@ private:
     win::Win32RecordStore record_;
     win::Win32Shell shell_;
     win::Win32FileSystem files_;
-    std::mutex restoring_;
+    // Held while views are set or put back: Ctrl+C puts them back only
+    // after a set has finished, and the process ends before another starts.
+    std::mutex writing_;
 };
 
 }  // namespace qf::cli

@@ -1,8 +1,9 @@
 // A stand-in installer for qfdir run. "MARKER CODE" starts a copy of itself
 // that writes MARKER later and exits at once with CODE, as installers that
 // hand over to a child do; "--child MARKER" is that copy: after a second it
-// writes the ProgramFilesDir it sees into MARKER. "--stay" runs until the test
-// sets the event kStopEvent, for a test that ends qfdir run before.
+// writes the ProgramFilesDir it sees into MARKER. "--stay MARKER" writes
+// MARKER once it waits, then runs until the test sets the event kStopEvent,
+// for a test that ends qfdir run while the installer still runs.
 #include <windows.h>
 
 #include <string>
@@ -22,7 +23,6 @@ constexpr wchar_t kStopEvent[] = L"Local\\qf-fake-installer-stop";
 constexpr wchar_t kKeyPath[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 
 int WriteMarker(const wchar_t* marker) {
-    Sleep(1000);
     wchar_t value[MAX_PATH] = {};
     DWORD size = sizeof(value);
     RegGetValueW(HKEY_LOCAL_MACHINE, kKeyPath, L"ProgramFilesDir", RRF_RT_REG_SZ, nullptr, value,
@@ -55,12 +55,17 @@ int StartChild(const wchar_t* marker) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc == 2 && std::wstring(argv[1]) == L"--stay") {
+    if (argc != 3) return 100;
+    if (std::wstring(argv[1]) == L"--stay") {
+        // The event exists before the marker tells the test it may set it.
         const UniqueObject stop(CreateEventW(nullptr, TRUE, FALSE, kStopEvent));
+        if (!stop || WriteMarker(argv[2]) != 0) return 1;
         return WaitForSingleObject(stop.get(), INFINITE) == WAIT_OBJECT_0 ? 0 : 1;
     }
-    if (argc != 3) return 100;
-    if (std::wstring(argv[1]) == L"--child") return WriteMarker(argv[2]);
+    if (std::wstring(argv[1]) == L"--child") {
+        Sleep(1000);
+        return WriteMarker(argv[2]);
+    }
     if (StartChild(argv[1]) != 0) return 101;
     return _wtoi(argv[2]);
 }

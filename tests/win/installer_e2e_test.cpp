@@ -1,7 +1,7 @@
 // A real installer follows the program: the folder the set command writes is
 // the folder a silent NSIS installer, started afterwards, installs into; once
 // the program has put the start-up value back at exit, the next install lands
-// in the default folder again.
+// in the default folder again. qfdir run does the same in one command.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -56,6 +56,17 @@ TEST_F(RealInstaller, InstallsIntoTheFolderSetAndIntoTheDefaultAfterTheProgramCl
     ASSERT_EQ(ReadProgramFilesDir().Text(), saved_.Text()) << "auto-restore at exit";
     ASSERT_EQ(InstallSilently(), 0);
     EXPECT_TRUE(std::filesystem::exists(DefaultFolder() / kInstalled));
+}
+
+TEST_F(RealInstaller, QfdirRunInstallsIntoTheFolderAndPutsTheValueBackAfterwards) {
+    const std::wstring arguments = L"run \"" + chosen_.path().wstring() + L"\" -- \"" +
+                                   installer_.wstring() + L"\" /S";
+    ASSERT_EQ(RunAndWait(ProgramPath().parent_path() / L"qfdir.exe", arguments), 0);
+    EXPECT_TRUE(std::filesystem::exists(chosen_.path() / kInstalled));
+    EXPECT_FALSE(std::filesystem::exists(DefaultFolder() / kInstalled));
+    const RegValue after = ReadProgramFilesDir();
+    EXPECT_EQ(after.type, saved_.type);
+    EXPECT_EQ(after.Text(), saved_.Text());
 }
 
 }  // namespace
