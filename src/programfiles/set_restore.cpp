@@ -25,24 +25,20 @@ void TForm1::ProgramFiles1Click() {
     }
     // Installers would resolve a relative entry against their own folder.
     state_.TargetDir.text = ports_.files.FullPath(entry);
-    WriteTargetDir();
+    if (WriteTargetDir() == Access::Written) SuccessTail();
 }
 
 void TForm1::huifuyuanlaiClick() {
     // With its start-up type: an expandable value stays expandable.
     state_.TargetDir = state_.OriginalDir;
-    WriteTargetDir();
+    if (WriteTargetDir() == Access::Written) SuccessTail();
 }
 
 void TForm1::youjianhuifuClick() { huifuyuanlaiClick(); }
 
-void TForm1::WriteTargetDir() {
-    Access outcome;
-    {
-        const ScopedFlag writeMode(state_.WriteMode);
-        outcome = xiugaiproClick();
-    }
-    if (outcome == Access::Written) SuccessTail();
+TForm1::Access TForm1::WriteTargetDir() {
+    const ScopedFlag writeMode(state_.WriteMode);
+    return xiugaiproClick();
 }
 
 void TForm1::SuccessTail() {
