@@ -1,5 +1,4 @@
 // Putting the start-up value of ProgramFilesDir back.
-#include "platform/scoped_flag.h"
 #include "programfiles/record.h"
 #include "shell/form1.h"
 
@@ -12,9 +11,8 @@ void TForm1::AutoRestore() {
     // Keeping the change is a choice: nothing is left to put back later.
     if (!ports_.view.AutoRestore()) return LeaveRecord(ports_.record);
     if (cannotWrite) return;
-    const ScopedFlag writeMode(state_.WriteMode);
     state_.TargetDir = state_.OriginalDir;
-    xiugaiproClick();
+    WriteTargetDir();
 }
 
 }  // namespace qf

@@ -24,13 +24,13 @@ void TForm1::ProgramFiles1Click() {
         CheckedFolder(ports_.files, entry, [&](const std::string& text) { Boxes().ErrorBox(text); });
     if (!folder) return;
     state_.TargetDir.text = *folder;
-    WriteTargetDir();
+    if (WriteTargetDir() == Access::Written) SuccessTail();
 }
 
 void TForm1::huifuyuanlaiClick() {
     // With its start-up type: an expandable value stays expandable.
     state_.TargetDir = state_.OriginalDir;
-    WriteTargetDir();
+    if (WriteTargetDir() == Access::Written) SuccessTail();
 }
 
 void TForm1::youjianhuifuClick() { huifuyuanlaiClick(); }
@@ -45,13 +45,9 @@ TForm1::Access TForm1::xiugaiproClick() {
     return outcome;
 }
 
-void TForm1::WriteTargetDir() {
-    Access outcome;
-    {
-        const ScopedFlag writeMode(state_.WriteMode);
-        outcome = xiugaiproClick();
-    }
-    if (outcome == Access::Written) SuccessTail();
+TForm1::Access TForm1::WriteTargetDir() {
+    const ScopedFlag writeMode(state_.WriteMode);
+    return xiugaiproClick();
 }
 
 void TForm1::SuccessTail() {

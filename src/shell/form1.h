@@ -138,8 +138,9 @@ private:
     void AutoRestore();
     // A value an earlier run never put back becomes the one to return to.
     void TakeUnrestoredOriginal();
-    // Writes TargetDir; the box and the cue follow only a write that took.
-    void WriteTargetDir();
+    // Writes TargetDir in write mode; callers run the success tail only
+    // after a write that took.
+    Access WriteTargetDir();
     void SuccessTail();
     // The picker at LastBrowseDir, which then follows the choice.
     std::string BrowseFromLast(const char* title);

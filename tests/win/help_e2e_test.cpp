@@ -14,6 +14,11 @@ class HelpRun : public ::testing::Test {
 protected:
     HelpRun() { Program::WriteSetFile(base_.path()); }
     std::string Base() const { return win::Narrow(base_.path().wstring()); }
+    // Chooses "关于" and waits for the about box.
+    static HWND OpenAbout(Program& program) {
+        program.Command(ids::N17);
+        return program.WaitForWindow(ids::kAboutCaption);
+    }
 
     TempFolder base_;
 };
@@ -67,8 +72,7 @@ TEST_F(HelpRun, APresentDocumentIsHandedToTheShell) {
 TEST_F(HelpRun, TheAboutBoxOpensOnceAndReopensWhereItWasLeft) {
     Program program(base_.path());
     ASSERT_TRUE(program.WaitForMainWindow());
-    program.Command(ids::N17);
-    HWND about = program.WaitForWindow(ids::kAboutCaption);
+    HWND about = OpenAbout(program);
     ASSERT_TRUE(about);
     RECT client;
     GetClientRect(about, &client);
@@ -90,8 +94,7 @@ TEST_F(HelpRun, TheAboutBoxOpensOnceAndReopensWhereItWasLeft) {
     Sleep(300);
     EXPECT_FALSE(IsWindowVisible(about));
 
-    program.Command(ids::N17);
-    EXPECT_EQ(program.WaitForWindow(ids::kAboutCaption), about) << "the same box, not a new one";
+    EXPECT_EQ(OpenAbout(program), about) << "the same box, not a new one";
     RECT where;
     GetWindowRect(about, &where);
     EXPECT_EQ(where.left, 20);
@@ -101,8 +104,7 @@ TEST_F(HelpRun, TheAboutBoxOpensOnceAndReopensWhereItWasLeft) {
 TEST_F(HelpRun, TheMailLineCopiesTheBareAddress) {
     Program program(base_.path());
     ASSERT_TRUE(program.WaitForMainWindow());
-    program.Command(ids::N17);
-    HWND about = program.WaitForWindow(ids::kAboutCaption);
+    HWND about = OpenAbout(program);
     ASSERT_TRUE(about);
     HWND mail = nullptr;
     for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
