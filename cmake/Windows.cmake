@@ -37,7 +37,8 @@ if(NOT MSVC)
 endif()
 
 # qfdir: the command-line tool on the same core and adapters.
-add_executable(qfdir src/cli/qfdir.cpp src/cli/tool.cpp src/cli/run.cpp src/cli/console.cpp)
+add_executable(qfdir src/cli/qfdir.cpp src/cli/tool.cpp src/cli/run.cpp src/cli/console.cpp
+  res/qfdir.rc)
 target_link_libraries(qfdir PRIVATE qfwin32)
 if(NOT MSVC)
   target_link_options(qfdir PRIVATE -municode -mconsole)
@@ -73,10 +74,18 @@ if(Python3_FOUND)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${QF_DIST}/音效
     COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/make_chime.py ${QF_DIST}/音效/设定.wav
     DEPENDS ${PROJECT_SOURCE_DIR}/scripts/make_chime.py VERBATIM)
-  add_custom_command(OUTPUT ${QF_DIST}/${QF_DIST_NAME}.exe
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:qingfeng> ${QF_DIST}/${QF_DIST_NAME}.exe
-    DEPENDS qingfeng VERBATIM)
-  list(APPEND QF_DIST_FILES ${QF_DIST}/音效/设定.wav ${QF_DIST}/${QF_DIST_NAME}.exe)
+  list(APPEND QF_DIST_FILES ${QF_DIST}/音效/设定.wav)
+  # The window program under the product's name, the console tool beside it.
+  foreach(program qingfeng qfdir)
+    set(name ${program}.exe)
+    if(program STREQUAL qingfeng)
+      set(name ${QF_DIST_NAME}.exe)
+    endif()
+    add_custom_command(OUTPUT ${QF_DIST}/${name}
+      COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${program}> ${QF_DIST}/${name}
+      DEPENDS ${program} VERBATIM)
+    list(APPEND QF_DIST_FILES ${QF_DIST}/${name})
+  endforeach()
   # The zip lists the shipped files, so a `set` left by running the program
   # in the folder stays out of it.
   list(TRANSFORM QF_DIST_FILES REPLACE "^${CMAKE_BINARY_DIR}/dist/" "" OUTPUT_VARIABLE QF_ZIP_ENTRIES)

@@ -40,10 +40,11 @@ int ExitCodeOf(Access access) {
 Tool::Tool() : twoViews_(HasTwoViews()) {}
 
 Access Tool::Accessor(const std::string& view, RegString& read, const RegString* target) {
+    // Showing a value needs no administrator rights.
+    REGSAM access = target ? KEY_ALL_ACCESS : KEY_READ;
     // With one view the build's own is the only one: no flag.
-    REGSAM flag = 0;
-    if (twoViews_) flag = view == kView64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
-    win::Win32Registry registry(HKEY_LOCAL_MACHINE, flag);
+    if (twoViews_) access |= view == kView64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+    win::Win32Registry registry(HKEY_LOCAL_MACHINE, access);
     const AccessorPorts ports{registry, record_, shell_, view,
                               [](const std::string& text) { PrintError(text + "\n"); }};
     return AccessProgramFilesDir(ports, read, target);

@@ -1,4 +1,5 @@
-// The program file's own resources: version record, manifest, icon.
+// The program file's own resources: version record, manifest, icon; and
+// the console tool's manifest.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,23 +12,38 @@
 namespace qf::e2e {
 namespace {
 
-class ProgramResources : public ::testing::Test {
-protected:
-    void SetUp() override {
-        module_ = LoadLibraryExW(ProgramPath().c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        ASSERT_TRUE(module_);
+// A program file's resources, read without running it.
+class ResourceFile {
+public:
+    explicit ResourceFile(const std::filesystem::path& file)
+        : module_(LoadLibraryExW(file.c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+    ~ResourceFile() {
+        if (module_) FreeLibrary(module_);
     }
-    void TearDown() override { FreeLibrary(module_); }
+    ResourceFile(const ResourceFile&) = delete;
+    ResourceFile& operator=(const ResourceFile&) = delete;
+    bool loaded() const { return module_ != nullptr; }
 
-    std::string Resource(const wchar_t* type, const wchar_t* name) {
+    std::string Resource(const wchar_t* type, const wchar_t* name) const {
         HRSRC found = FindResourceW(module_, name, type);
         if (!found) return {};
         const auto* data = static_cast<const char*>(LockResource(LoadResource(module_, found)));
         return std::string(data, SizeofResource(module_, found));
     }
 
-    HMODULE module_ = nullptr;
+private:
+    HMODULE module_;
+};
+
+class ProgramResources : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(file_.loaded()); }
+    std::string Resource(const wchar_t* type, const wchar_t* name) const {
+        return file_.Resource(type, name);
+    }
+
+    const ResourceFile file_{ProgramPath()};
 };
 
 TEST_F(ProgramResources, VersionRecordIsChineseWithTheProductTexts) {
@@ -87,6 +103,15 @@ TEST_F(ProgramResources, IconIsOne32By32ImageAt24Bits) {
     EXPECT_EQ(static_cast<unsigned char>(group[6]), 32u);
     EXPECT_EQ(static_cast<unsigned char>(group[7]), 32u);
     EXPECT_EQ(word(6 + 6), 24u) << "bits per pixel";
+}
+
+TEST(ConsoleToolResources, ManifestRunsWithTheConsolesRights) {
+    // Without a declared level, Windows would send a refused write to the
+    // user's virtual store and the tool would report a success.
+    const ResourceFile tool(ProgramPath().parent_path() / L"qfdir.exe");
+    ASSERT_TRUE(tool.loaded());
+    const std::string manifest = tool.Resource(RT_MANIFEST, MAKEINTRESOURCEW(1));
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos) << manifest;
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ private:
 
 std::unique_ptr<RegistryKey> Win32Registry::OpenKey(const std::string& path) {
     UniqueKey key;
-    if (RegOpenKeyExW(root_, Widen(path).c_str(), 0, KEY_ALL_ACCESS | view_, key.put()) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root_, Widen(path).c_str(), 0, access_, key.put()) != ERROR_SUCCESS)
         return nullptr;
     return std::make_unique<Win32Key>(std::move(key));
 }
