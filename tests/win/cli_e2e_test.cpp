@@ -67,6 +67,7 @@ public:
         return static_cast<long>(code);
     }
     DWORD pid() const { return pid_; }
+    void Kill() const { TerminateProcess(process_.get(), 1); }
 
 private:
     bool started_ = false;
@@ -234,6 +235,25 @@ TEST_F(Cli, CtrlCDuringRunPutsTheOriginalsBack) {
     FreeConsole();
     ASSERT_TRUE(sent);
     EXPECT_EQ(code, static_cast<long>(STATUS_CONTROL_C_EXIT)) << "qfdir ends on Ctrl+C";
+    ExpectOriginals();
+    EXPECT_FALSE(record_.Read());
+}
+
+TEST_F(Cli, ARunKilledMidwayLeavesARecordThatRestorePutsBack) {
+    const std::filesystem::path marker = scratch_.path() / "marker";
+    const Qfdir run({L"run", folder_.path().wstring(), L"--",
+                     OwnFolderFile(L"qf_fake_installer.exe").wstring(), L"--stay",
+                     marker.wstring()},
+                    scratch_.path() / "run.txt");
+    ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(marker); }));
+    run.Kill();
+    ASSERT_EQ(run.Wait(), 1);
+
+    ASSERT_EQ(Run({L"show"}), 0);
+    EXPECT_NE(Output().find("持有者：进程 " + std::to_string(run.pid()) + "（已结束）"),
+              std::string::npos)
+        << Output();
+    ASSERT_EQ(Run({L"restore"}), 0) << Output();
     ExpectOriginals();
     EXPECT_FALSE(record_.Read());
 }
