@@ -45,7 +45,15 @@ stop() {
         WINEPREFIX="$dir/prefix" /usr/lib/wine/wineserver64 -k 2>/dev/null || true
     fi
     if [ -f "$dir/xvfb.pid" ]; then
-        kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
+        local pid
+        pid=$(cat "$dir/xvfb.pid")
+        kill "$pid" 2>/dev/null || true
+        # Until it has gone: a display started next must not find its
+        # lock and socket still there.
+        for _ in $(seq 50); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
         rm -f "$dir/xvfb.pid"
     fi
 }
@@ -56,12 +64,13 @@ start_display() {
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
         Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
         pid=$!
+        # Ours answers: another server's leftover socket is not enough.
         for _ in $(seq 50); do
-            [ -e "/tmp/.X11-unix/X$n" ] && break
             kill -0 "$pid" 2>/dev/null || break
+            xdpyinfo -display ":$n" >/dev/null 2>&1 && break
             sleep 0.1
         done
-        if kill -0 "$pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
+        if kill -0 "$pid" 2>/dev/null && xdpyinfo -display ":$n" >/dev/null 2>&1; then
             echo "$pid" >"$dir/xvfb.pid"
             echo ":$n" >"$dir/display"
             return 0
@@ -87,11 +96,31 @@ start() {
     start_display
     eval "$(print_env)"
     echo "booting Wine prefix $WINEPREFIX on display $DISPLAY"
-    "$loader" wineboot -i >"$dir/wineboot.log" 2>&1
-    link_cjk_font "$loader"
-    # No window manager runs on the virtual display: Wine draws the frames.
-    "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-    /usr/lib/wine/wineserver64 -w 2>/dev/null || true
+    # A boot that fails says why, and gets one more try in a fresh prefix.
+    if ! boot "$loader"; then
+        WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+        rm -rf "$WINEPREFIX"
+        echo "booting again" >&2
+        boot "$loader"
+    fi
+}
+
+boot() {
+    logged "$1" wineboot -i &&
+        link_cjk_font "$1" &&
+        # No window manager runs on the virtual display: Wine draws the frames.
+        logged "$1" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
+        { /usr/lib/wine/wineserver64 -w 2>/dev/null || true; }
+}
+
+# Runs a command quietly; when it fails, shows what it said. Into a file,
+# not a pipe: the Wine processes it starts stay and would hold a pipe open.
+logged() {
+    if ! "$@" >"$dir/step.log" 2>&1; then
+        echo "failed: $*" >&2
+        cat "$dir/step.log" >&2
+        return 1
+    fi
 }
 
 # Chinese Windows draws Chinese text in the program's fonts through font
@@ -99,8 +128,8 @@ start() {
 link_cjk_font() {
     local face
     for face in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
-        "$1" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-            /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null
+        logged "$1" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+            /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f || return 1
     done
 }
 

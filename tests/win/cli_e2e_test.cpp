@@ -118,6 +118,22 @@ protected:
         const RegString* original = record ? record->Original(view.name) : nullptr;
         return original ? original->text : "";
     }
+    // qfdir's arguments to run the stand-in installer with these arguments.
+    std::vector<std::wstring> RunInstaller(std::vector<std::wstring> installerArgs) const {
+        std::vector<std::wstring> args{L"run", folder_.path().wstring(), L"--",
+                                       OwnFolderFile(L"qf_fake_installer.exe").wstring()};
+        args.insert(args.end(), installerArgs.begin(), installerArgs.end());
+        return args;
+    }
+    // The stand-in installer has written its marker: the ProgramFilesDir it saw.
+    bool InstallerWrote() const {
+        return WaitUntil([&] { return std::filesystem::exists(marker_); });
+    }
+    std::string MarkerText() const {
+        const std::string bytes = ReadBytes(marker_);
+        return win::Narrow(std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()),
+                                        bytes.size() / sizeof(wchar_t)));
+    }
     void ExpectOriginals() {
         const RegValue v32 = ReadProgramFilesDir(k32.flag);
         EXPECT_EQ(v32.type, DWORD{REG_EXPAND_SZ});
@@ -134,6 +150,7 @@ protected:
     TempFolder folder_;
     TempFolder scratch_;
     const std::filesystem::path output_ = scratch_.path() / "out.txt";
+    const std::filesystem::path marker_ = scratch_.path() / "marker";
 };
 
 struct ViewCase {
@@ -201,18 +218,11 @@ TEST_F(Cli, ACheckThatFailsChangesNothingAndSaysWhy) {
 }
 
 TEST_F(Cli, RunWaitsForTheInstallersChildAndPutsTheOriginalsBack) {
-    const std::filesystem::path marker = scratch_.path() / "marker";
-    const long code = Run({L"run", folder_.path().wstring(), L"--",
-                           OwnFolderFile(L"qf_fake_installer.exe").wstring(), marker.wstring(),
-                           L"7"});
-    EXPECT_EQ(code, 7) << "the installer's exit code\n" << Output();
+    EXPECT_EQ(Run(RunInstaller({marker_.wstring(), L"7"})), 7)
+        << "the installer's exit code\n" << Output();
     // The child wrote only after its parent had ended: run waited for it,
     // and it saw the chosen folder.
-    EXPECT_EQ(ReadBytes(marker).size(), folder_.path().wstring().size() * sizeof(wchar_t));
-    EXPECT_EQ(win::Narrow(std::wstring(
-                  reinterpret_cast<const wchar_t*>(ReadBytes(marker).data()),
-                  ReadBytes(marker).size() / sizeof(wchar_t))),
-              folder_.path().string());
+    EXPECT_EQ(MarkerText(), folder_.path().string());
     ExpectOriginals();
     EXPECT_FALSE(record_.Read());
 }
@@ -220,13 +230,9 @@ TEST_F(Cli, RunWaitsForTheInstallersChildAndPutsTheOriginalsBack) {
 TEST_F(Cli, CtrlCDuringRunPutsTheOriginalsBack) {
     // qfdir gets a console of its own; this test joins it to press Ctrl+C
     // there, and ignores the event itself.
-    const std::filesystem::path marker = scratch_.path() / "marker";
-    const Qfdir run({L"run", folder_.path().wstring(), L"--",
-                     OwnFolderFile(L"qf_fake_installer.exe").wstring(), L"--stay",
-                     marker.wstring()},
-                    output_, CREATE_NEW_CONSOLE | CREATE_NEW_PROCESS_GROUP);
-    // The installer runs, with the chosen folder set.
-    ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(marker); })) << Output();
+    const Qfdir run(RunInstaller({L"--stay", marker_.wstring()}), output_,
+                    CREATE_NEW_CONSOLE | CREATE_NEW_PROCESS_GROUP);
+    ASSERT_TRUE(InstallerWrote()) << Output();
     FreeConsole();
     if (!AttachConsole(run.pid())) GTEST_SKIP() << "cannot join qfdir's console to press Ctrl+C";
     SetConsoleCtrlHandler(nullptr, TRUE);
@@ -240,12 +246,8 @@ TEST_F(Cli, CtrlCDuringRunPutsTheOriginalsBack) {
 }
 
 TEST_F(Cli, ARunKilledMidwayLeavesARecordThatRestorePutsBack) {
-    const std::filesystem::path marker = scratch_.path() / "marker";
-    const Qfdir run({L"run", folder_.path().wstring(), L"--",
-                     OwnFolderFile(L"qf_fake_installer.exe").wstring(), L"--stay",
-                     marker.wstring()},
-                    scratch_.path() / "run.txt");
-    ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(marker); }));
+    const Qfdir run(RunInstaller({L"--stay", marker_.wstring()}), scratch_.path() / "run.txt");
+    ASSERT_TRUE(InstallerWrote());
     run.Kill();
     ASSERT_EQ(run.Wait(), 1);
 
