@@ -39,7 +39,7 @@ void StdioWrite(const std::string& path, const std::string& bytes, bool sync) {
 struct Bench : qf::test::FormFixture {
     qf::posix::PosixFileStore disk;
     qf::TForm1 real{qf::Ports{registry, shell, dialogs, files, view, list, window, clipboard, sound,
-                              picker, about, disk, codec}};
+                              picker, about, disk, codec, record}};
 };
 
 }  // namespace
