@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 #include "cli/console.h"
 #include "cli/tool.h"
@@ -39,12 +40,27 @@ public:
     InterruptGuard& operator=(const InterruptGuard&) = delete;
 };
 
+// ERROR_ELEVATION_REQUIRED, which MinGW's headers lack.
+constexpr DWORD kElevationRequired = 740;
+
+// Why the installer could not start, in the user's terms.
+std::string StartFailure(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND: return "找不到该文件";
+    case kElevationRequired: return "它需要管理员权限，请在以管理员身份运行的控制台中运行";
+    case ERROR_BAD_EXE_FORMAT: return "它不是可执行程序（.msi 请用 msiexec /i 安装）";
+    default: return "错误代码 " + std::to_string(error);
+    }
+}
+
 // The installer, suspended, in a job whose port tells when the last
 // process in it has ended.
 struct Installer {
     UniqueObject process;
     UniqueObject job;
     UniqueObject port;
+    std::string failure;  // why it did not start
 };
 
 bool Start(const std::vector<std::string>& command, Installer& installer) {
@@ -53,8 +69,10 @@ bool Start(const std::vector<std::string>& command, Installer& installer) {
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        nullptr, &startup, &info))
+                        nullptr, &startup, &info)) {
+        installer.failure = StartFailure(GetLastError());
         return false;
+    }
     installer.process.reset(info.hProcess);
     const UniqueObject thread(info.hThread);
     installer.job.reset(CreateJobObjectW(nullptr, nullptr));
@@ -66,6 +84,7 @@ bool Start(const std::vector<std::string>& command, Installer& installer) {
                                 &association, sizeof(association)) &&
         AssignProcessToJobObject(installer.job.get(), installer.process.get());
     if (!watched) {
+        installer.failure = "无法等待它启动的进程，错误代码 " + std::to_string(GetLastError());
         TerminateProcess(installer.process.get(), 1);
         return false;
     }
@@ -104,7 +123,7 @@ int Tool::Run(const Options& options) {
     if (Start(options.installer, installer)) {
         code = static_cast<int>(WaitForAll(installer));
     } else {
-        PrintError("无法启动安装程序：" + options.installer.front() + "\n");
+        PrintError("无法启动安装程序 " + options.installer.front() + "：" + installer.failure + "\n");
     }
     const int restored = RestoreViews(*views);
     return restored == kExitOk ? code : restored;

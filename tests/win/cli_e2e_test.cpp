@@ -227,6 +227,16 @@ TEST_F(Cli, RunWaitsForTheInstallersChildAndPutsTheOriginalsBack) {
     EXPECT_FALSE(record_.Read());
 }
 
+TEST_F(Cli, AnInstallerThatCannotStartIsExplainedAndTheOriginalsComeBack) {
+    const std::wstring missing = (scratch_.path() / L"没有的安装程序.exe").wstring();
+    EXPECT_EQ(Run({L"run", folder_.path().wstring(), L"--", missing}), 2);
+    EXPECT_NE(Output().find("无法启动安装程序 " + win::Narrow(missing) + "：找不到该文件\n"),
+              std::string::npos)
+        << Output();
+    ExpectOriginals();
+    EXPECT_FALSE(record_.Read());
+}
+
 TEST_F(Cli, CtrlCDuringRunPutsTheOriginalsBack) {
     // qfdir gets a console of its own; this test joins it to press Ctrl+C
     // there, and ignores the event itself.
