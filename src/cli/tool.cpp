@@ -62,7 +62,8 @@ int Tool::Show() {
         RegString read;
         const Access access = Accessor(view, read, nullptr);
         if (access != Access::Read) return ExitCodeOf(access);
-        PrintOut(ViewName(view) + "：" + read.text + "\n");
+        // A missing value reads as empty too.
+        PrintOut(ViewName(view) + "：" + (read.text.empty() ? "（空）" : read.text) + "\n");
     }
     const std::optional<Record> record = LoadRecord(record_);
     if (record) PrintRecord(record_, *record);

@@ -197,6 +197,12 @@ TEST_F(Cli, SetShowRestoreChangeExactlyTheChosenViewsAndPutTheOriginalsBack) {
     EXPECT_EQ(Output(), "没有待恢复的记录\n");
 }
 
+TEST_F(Cli, ShowMarksAnEmptyValue) {
+    WriteProgramFilesDir(REG_SZ, std::wstring(1, L'\0'), k32.flag);
+    ASSERT_EQ(Run({L"show"}), 0);
+    EXPECT_NE(Output().find("ProgramFilesDir（32 位视图）：（空）\n"), std::string::npos) << Output();
+}
+
 TEST_F(Cli, ACheckThatFailsChangesNothingAndSaysWhy) {
     const std::wstring missing = (folder_.path() / L"没有").wstring();
     struct Case {
