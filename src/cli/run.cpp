@@ -1,8 +1,8 @@
 // `run`: the installer and every process it starts, with the chosen folder,
-// and the original value back afterwards whatever happens.
+// and the values found back afterwards whatever happens.
 #include <windows.h>
 
-#include <functional>
+#include <atomic>
 #include <string>
 
 #include "cli/console.h"
@@ -14,34 +14,59 @@ namespace qf::cli {
 
 namespace {
 
-using UniqueObject = win::UniqueHandle<HANDLE, &CloseHandle>;
+// ERROR_ELEVATION_REQUIRED, which MinGW's headers lack.
+constexpr DWORD kElevationRequired = 740;
+// The completion key of an interruption; the job's key is its handle.
+constexpr ULONG_PTR kInterruptKey = 1;
+// Windows ends a process this long after a close event reached it; the
+// handler waits a little less for the values to be back.
+constexpr DWORD kCloseWaitMs = 4500;
 
-// What Ctrl+C, Ctrl+Break or closing the console does before the process
-// ends; the handler runs on a thread of its own.
-std::function<void()> g_onInterrupt;
+// What the console handler shares with the main thread. It lives as long
+// as the process, so a late event never finds it gone; the main thread
+// alone writes the registry.
+struct Interruption {
+    std::atomic<bool> requested{false};
+    // The main thread waits on this port for the installer's job, and the
+    // handler posts an interruption to it.
+    const win::UniqueObject port{CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1)};
+    // Set once the values are back.
+    const win::UniqueObject finished{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+};
 
-BOOL WINAPI OnConsoleEvent(DWORD /*event*/) {
-    g_onInterrupt();
-    // As Windows' default handler ends it; Wine's would report success.
-    ExitProcess(static_cast<UINT>(STATUS_CONTROL_C_EXIT));
+Interruption& TheInterruption() {
+    static Interruption interruption;
+    return interruption;
 }
 
+BOOL WINAPI OnConsoleEvent(DWORD event) {
+    Interruption& interruption = TheInterruption();
+    interruption.requested = true;
+    PostQueuedCompletionStatus(interruption.port.get(), 0, kInterruptKey, nullptr);
+    // Closing the console, logoff and shutdown end the process as soon as
+    // the handler returns; Ctrl+C and Ctrl+Break leave it to the main thread.
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT)
+        WaitForSingleObject(interruption.finished.get(), kCloseWaitMs);
+    return TRUE;
+}
+
+// While it lives, console events interrupt `run` instead of ending it.
 class InterruptGuard {
 public:
-    explicit InterruptGuard(std::function<void()> action) {
-        g_onInterrupt = std::move(action);
+    InterruptGuard() {
         // A process started in a new process group ignores Ctrl+C until
         // it asks for it.
         SetConsoleCtrlHandler(nullptr, FALSE);
         SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
     }
-    ~InterruptGuard() { SetConsoleCtrlHandler(OnConsoleEvent, FALSE); }
+    ~InterruptGuard() {
+        SetEvent(TheInterruption().finished.get());
+        SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
+    }
     InterruptGuard(const InterruptGuard&) = delete;
     InterruptGuard& operator=(const InterruptGuard&) = delete;
+    bool Interrupted() const { return TheInterruption().requested; }
 };
-
-// ERROR_ELEVATION_REQUIRED, which MinGW's headers lack.
-constexpr DWORD kElevationRequired = 740;
 
 // Why the installer could not start, in the user's terms.
 std::string StartFailure(DWORD error) {
@@ -54,79 +79,86 @@ std::string StartFailure(DWORD error) {
     }
 }
 
-// The installer, suspended, in a job whose port tells when the last
-// process in it has ended.
+// The installer, started suspended and put in a job that reports to the
+// interruption port when the last process in it has ended.
 struct Installer {
-    UniqueObject process;
-    UniqueObject job;
-    UniqueObject port;
-    std::string failure;  // why it did not start
+    win::UniqueObject process;
+    win::UniqueObject job;
 };
 
-bool Start(const std::vector<std::string>& command, Installer& installer) {
+// Empty when it started; otherwise why not.
+std::string Start(const std::vector<std::string>& command, Installer& installer) {
     std::wstring line = win::Widen(JoinCommandLine(command));
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        nullptr, &startup, &info)) {
-        installer.failure = StartFailure(GetLastError());
-        return false;
-    }
+                        nullptr, &startup, &info))
+        return StartFailure(GetLastError());
     installer.process.reset(info.hProcess);
-    const UniqueObject thread(info.hThread);
+    const win::UniqueObject thread(info.hThread);
     installer.job.reset(CreateJobObjectW(nullptr, nullptr));
-    installer.port.reset(CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1));
-    JOBOBJECT_ASSOCIATE_COMPLETION_PORT association{installer.job.get(), installer.port.get()};
+    JOBOBJECT_ASSOCIATE_COMPLETION_PORT association{installer.job.get(),
+                                                    TheInterruption().port.get()};
     const bool watched =
-        installer.job && installer.port &&
+        installer.job &&
         SetInformationJobObject(installer.job.get(), JobObjectAssociateCompletionPortInformation,
                                 &association, sizeof(association)) &&
         AssignProcessToJobObject(installer.job.get(), installer.process.get());
     if (!watched) {
-        installer.failure = "无法等待它启动的进程，错误代码 " + std::to_string(GetLastError());
+        const std::string failure = "无法等待它启动的进程，错误代码 " + std::to_string(GetLastError());
         TerminateProcess(installer.process.get(), 1);
-        return false;
+        return failure;
     }
     ResumeThread(thread.get());
-    return true;
+    return {};
 }
 
-// Until every process of the job has ended; the installer's exit code.
-DWORD WaitForAll(const Installer& installer) {
+// Until every process of the job has ended, or an interruption.
+void WaitForAll(const Installer& installer) {
     DWORD message = 0;
     ULONG_PTR key = 0;
     LPOVERLAPPED overlapped = nullptr;
-    while (GetQueuedCompletionStatus(installer.port.get(), &message, &key, &overlapped, INFINITE)) {
+    while (GetQueuedCompletionStatus(TheInterruption().port.get(), &message, &key, &overlapped,
+                                     INFINITE)) {
+        if (key == kInterruptKey) return;
         if (key == reinterpret_cast<ULONG_PTR>(installer.job.get()) &&
             message == JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO)
-            break;
+            return;
     }
-    DWORD code = 0;
-    GetExitCodeProcess(installer.process.get(), &code);
-    return code;
 }
 
 }  // namespace
 
+int Tool::Install(const std::vector<std::string>& command) {
+    Installer installer;
+    if (const std::string failure = Start(command, installer); !failure.empty()) {
+        PrintError("无法启动安装程序 " + command.front() + "：" + failure + "\n");
+        return kExitCheckFailed;
+    }
+    WaitForAll(installer);
+    DWORD code = 0;
+    GetExitCodeProcess(installer.process.get(), &code);
+    return static_cast<int>(code);
+}
+
 int Tool::Run(const Options& options) {
     const auto views = Views(options.view);
     if (!views) return kExitUsage;
-    const InterruptGuard guard([&] { RestoreViews(*views); });
-    // A view refused part-way is put back before leaving.
-    if (const int set = SetViews(options.folder, *views); set != kExitOk) {
-        RestoreViews(*views);
-        return set;
+    const InterruptGuard guard;
+    std::vector<Change> changes;
+    int code = kExitOk;
+    try {
+        code = SetViews(options.folder, *views, changes);
+        if (code == kExitOk && !guard.Interrupted()) code = Install(options.installer);
+    } catch (...) {
+        PutBack(changes);
+        throw;
     }
-    Installer installer;
-    int code = kExitCheckFailed;
-    if (Start(options.installer, installer)) {
-        code = static_cast<int>(WaitForAll(installer));
-    } else {
-        PrintError("无法启动安装程序 " + options.installer.front() + "：" + installer.failure + "\n");
-    }
-    const int restored = RestoreViews(*views);
-    return restored == kExitOk ? code : restored;
+    const int putBack = PutBack(changes);
+    if (putBack != kExitOk) return putBack;
+    // As Windows' own handler would have ended it, once the values are back.
+    return guard.Interrupted() ? static_cast<int>(STATUS_CONTROL_C_EXIT) : code;
 }
 
 }  // namespace qf::cli

@@ -4,6 +4,8 @@
 
 #include "cli/console.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
 #include "programfiles/record.h"
 
 namespace qf::cli {
@@ -31,6 +33,17 @@ void PrintRecord(RecordStore& store, const Record& record) {
     }
 }
 
+constexpr char kNeedsElevationText[] =
+    "写入注册表需要管理员权限：请在以管理员身份运行的命令提示符中运行 qfdir\n";
+
+// Writing needs an elevated console; without one the key would only be
+// reported as impossible to open.
+bool WriteDenied(REGSAM view) {
+    win::UniqueKey key;
+    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, win::Widen(kKeyPath).c_str(), 0,
+                         KEY_SET_VALUE | view, key.put()) == ERROR_ACCESS_DENIED;
+}
+
 int ExitCodeOf(Access access) {
     return access == Access::Written || access == Access::Read ? kExitOk : kExitRegistryRefused;
 }
@@ -40,11 +53,15 @@ int ExitCodeOf(Access access) {
 Tool::Tool() : twoViews_(HasTwoViews()) {}
 
 Access Tool::Accessor(const std::string& view, RegString& read, const RegString* target) {
-    // Showing a value needs no administrator rights.
-    REGSAM access = target ? KEY_ALL_ACCESS : KEY_READ;
     // With one view the build's own is the only one: no flag.
-    if (twoViews_) access |= view == kView64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
-    win::Win32Registry registry(HKEY_LOCAL_MACHINE, access);
+    REGSAM flag = 0;
+    if (twoViews_) flag = view == kView64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+    if (target && WriteDenied(flag)) {
+        PrintError(kNeedsElevationText);
+        return Access::OpenFailed;
+    }
+    // Showing a value needs no administrator rights.
+    win::Win32Registry registry(HKEY_LOCAL_MACHINE, flag | (target ? KEY_ALL_ACCESS : KEY_READ));
     const AccessorPorts ports{registry, record_, shell_, view,
                               [](const std::string& text) { PrintError(text + "\n"); }};
     return AccessProgramFilesDir(ports, read, target);
@@ -73,21 +90,36 @@ int Tool::Show() {
 
 int Tool::Set(const std::string& folder, ViewChoice choice) {
     const auto views = Views(choice);
-    return views ? SetViews(folder, *views) : kExitUsage;
+    std::vector<Change> changes;
+    return views ? SetViews(folder, *views, changes) : kExitUsage;
 }
 
-int Tool::SetViews(const std::string& folder, const std::vector<std::string>& views) {
+int Tool::SetViews(const std::string& folder, const std::vector<std::string>& views,
+                   std::vector<Change>& changes) {
     const auto full = CheckedFolder(files_, folder, [](const std::string& text) {
         PrintError(text + "\n");
     });
     if (!full) return kExitCheckFailed;
     const RegString target{*full, RegKind::Sz};
-    const std::lock_guard lock(writing_);
-    for (const std::string& view : views) {
-        RegString read;
-        const Access access = Accessor(view, read, &target);
-        if (access != Access::Written) return ExitCodeOf(access);
-        PrintOut(ViewName(view) + " 已设为：" + target.text + "（原为：" + read.text + "）\n");
+    const std::size_t before = changes.size();
+    const auto undo = [&] {
+        PutBack(std::vector<Change>(changes.begin() + static_cast<long>(before), changes.end()));
+        changes.resize(before);
+    };
+    try {
+        for (const std::string& view : views) {
+            RegString read;
+            const Access access = Accessor(view, read, &target);
+            if (access != Access::Written) {
+                undo();
+                return ExitCodeOf(access);
+            }
+            changes.push_back({view, read});
+            PrintOut(ViewName(view) + " 已设为：" + target.text + "（原为：" + read.text + "）\n");
+        }
+    } catch (...) {
+        undo();
+        throw;
     }
     return kExitOk;
 }
@@ -98,25 +130,24 @@ int Tool::Restore() {
         PrintOut("没有待恢复的记录\n");
         return kExitOk;
     }
-    std::vector<std::string> views;
-    for (const RecordedView& view : record->views) views.push_back(view.view);
-    return RestoreViews(views);
+    std::vector<Change> changes;
+    for (const RecordedView& view : record->views) changes.push_back({view.view, view.original});
+    return PutBack(changes);
 }
 
-int Tool::RestoreViews(const std::vector<std::string>& views) {
-    const std::lock_guard lock(writing_);
-    for (const std::string& view : views) {
-        const std::optional<Record> record = LoadRecord(record_);
-        const RegString* original = record ? record->Original(view) : nullptr;
-        // Put back already, by another process or another thread of this one.
-        if (!original) continue;
-        const RegString target = *original;
+int Tool::PutBack(const std::vector<Change>& changes) {
+    int code = kExitOk;
+    for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
         RegString read;
-        const Access access = Accessor(view, read, &target);
-        if (access != Access::Written) return ExitCodeOf(access);
-        PrintOut(ViewName(view) + " 已恢复为：" + target.text + "\n");
+        const Access access = Accessor(change->view, read, &change->back);
+        if (access == Access::Written) {
+            PrintOut(ViewName(change->view) + " 已恢复为：" + change->back.text + "\n");
+        } else {
+            // The other views still go back.
+            code = ExitCodeOf(access);
+        }
     }
-    return kExitOk;
+    return code;
 }
 
 }  // namespace qf::cli

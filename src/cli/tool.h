@@ -2,16 +2,15 @@
 // accessor, checks and record as the window program.
 #pragma once
 
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/options.h"
 #include "platform/ports.h"
-#include "programfiles/accessor.h"
 #include "platform/win32/record_store.h"
 #include "platform/win32/system.h"
+#include "programfiles/accessor.h"
 
 namespace qf::cli {
 
@@ -25,21 +24,31 @@ public:
     int Run(const Options& options);
 
 private:
+    // A view this process wrote, with the value to put back there.
+    struct Change {
+        std::string view;
+        RegString back;
+    };
+
     // The accessor on one view; refusals are printed.
     Access Accessor(const std::string& view, RegString& read, const RegString* target);
     // The views of the choice, or nothing after the error was printed.
     std::optional<std::vector<std::string>> Views(ViewChoice choice);
-    int SetViews(const std::string& folder, const std::vector<std::string>& views);
-    // Puts the recorded originals of these views back; safe from any thread.
-    int RestoreViews(const std::vector<std::string>& views);
+    // Writes the folder into each view and adds each write to `changes`
+    // with the value it replaced; a failure part-way puts those back first.
+    int SetViews(const std::string& folder, const std::vector<std::string>& views,
+                 std::vector<Change>& changes);
+    // Writes each change's value back, last change first.
+    int PutBack(const std::vector<Change>& changes);
+    // Starts the installer and waits for it and every process it starts:
+    // its exit code, or an exit code of this tool when it could not start
+    // or the wait was interrupted.
+    int Install(const std::vector<std::string>& installer);
 
     const bool twoViews_;
     win::Win32RecordStore record_;
     win::Win32Shell shell_;
     win::Win32FileSystem files_;
-    // Held while views are set or put back: Ctrl+C puts them back only
-    // after a set has finished, and the process ends before another starts.
-    std::mutex writing_;
 };
 
 }  // namespace qf::cli

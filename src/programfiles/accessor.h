@@ -10,6 +10,9 @@
 
 namespace qf {
 
+// The key that holds ProgramFilesDir, under HKEY_LOCAL_MACHINE.
+inline constexpr char kKeyPath[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+
 // The error boxes' texts; the command-line tool prints them instead.
 using ErrorSink = std::function<void(const std::string& text)>;
 

@@ -8,7 +8,6 @@ namespace qf {
 
 namespace {
 
-constexpr char kKeyPath[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 constexpr char kValueName[] = "ProgramFilesDir";
 
 constexpr char kOpenFailedText[] =

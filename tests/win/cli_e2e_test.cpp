@@ -14,7 +14,7 @@
 namespace qf::e2e {
 namespace {
 
-using UniqueObject = win::UniqueHandle<HANDLE, &CloseHandle>;
+using win::UniqueObject;
 
 // CreateFileW fails with INVALID_HANDLE_VALUE, not null.
 UniqueObject OwnFile(HANDLE file) {
@@ -229,6 +229,38 @@ TEST_F(Cli, RunWaitsForTheInstallersChildAndPutsTheOriginalsBack) {
     // The child wrote only after its parent had ended: run waited for it,
     // and it saw the chosen folder.
     EXPECT_EQ(MarkerText(), folder_.path().string());
+    ExpectOriginals();
+    EXPECT_FALSE(record_.Read());
+}
+
+TEST_F(Cli, AViewThatFailsPartWayPutsTheViewsAlreadySetBack) {
+    const DWORD number = 7;
+    WriteProgramFilesDir(REG_DWORD, std::wstring(reinterpret_cast<const wchar_t*>(&number), 2),
+                         k64.flag);
+    EXPECT_EQ(Run({L"set", folder_.path().wstring()}), 3);
+    EXPECT_NE(Output().find("Invalid data type for 'ProgramFilesDir'"), std::string::npos)
+        << Output();
+    const RegValue v32 = ReadProgramFilesDir(k32.flag);
+    EXPECT_EQ(v32.type, DWORD{REG_EXPAND_SZ});
+    EXPECT_EQ(v32.Text(), "%SystemDrive%\\原来32");
+    EXPECT_FALSE(record_.Read());
+}
+
+TEST_F(Cli, RunPutsBackTheValuesItFoundAndLeavesAnEarlierSetsRecord) {
+    TempFolder kept;
+    const auto expectKept = [&] {
+        EXPECT_EQ(ReadProgramFilesDir(k32.flag).Text(), kept.path().string());
+        EXPECT_EQ(ReadProgramFilesDir(k64.flag).Text(), kept.path().string());
+        EXPECT_EQ(Original(k32), "%SystemDrive%\\原来32");
+        EXPECT_EQ(Original(k64), "C:\\原来64");
+    };
+    ASSERT_EQ(Run({L"set", kept.path().wstring()}), 0) << Output();
+    EXPECT_EQ(Run({L"run", (folder_.path() / L"没有").wstring(), L"--", L"setup.exe"}), 2);
+    expectKept();
+    EXPECT_EQ(Run(RunInstaller({marker_.wstring(), L"0"})), 0) << Output();
+    EXPECT_EQ(MarkerText(), folder_.path().string());
+    expectKept();
+    ASSERT_EQ(Run({L"restore"}), 0) << Output();
     ExpectOriginals();
     EXPECT_FALSE(record_.Read());
 }

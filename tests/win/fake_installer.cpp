@@ -12,7 +12,7 @@
 
 namespace {
 
-using UniqueObject = qf::win::UniqueHandle<HANDLE, &CloseHandle>;
+using qf::win::UniqueObject;
 
 // CreateFileW fails with INVALID_HANDLE_VALUE, not null.
 UniqueObject OwnFile(HANDLE file) {

@@ -135,7 +135,7 @@ TEST_F(Faults, SetIsReadOnly) {
 
 TEST_F(Faults, SetLockedByAnotherProgram) {
     Program::WriteSetFile(base_.path(), kSetBytes);
-    win::UniqueHandle<HANDLE, &CloseHandle> lock(
+    win::UniqueObject lock(
         CreateFileW(set_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
     Shown(kAccessDenied);

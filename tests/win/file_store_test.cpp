@@ -91,7 +91,7 @@ TEST_F(FileStoreAdapter, AReadOnlyFileIsReadButNotReplaced) {
 
 TEST_F(FileStoreAdapter, AFileLockedByAnotherProgramIsNeitherReadNorReplaced) {
     Write(kOld);
-    UniqueHandle<HANDLE, &CloseHandle> lock(CreateFileW(
+    UniqueObject lock(CreateFileW(
         set_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
     EXPECT_EQ(ErrorOf([&] { store_.ReadAll(Path()); }), "File access denied");
@@ -103,7 +103,7 @@ TEST_F(FileStoreAdapter, AFileLockedByAnotherProgramIsNeitherReadNorReplaced) {
 
 TEST_F(FileStoreAdapter, ReadsWhileAnotherProgramReads) {
     Write(kOld);
-    const UniqueHandle<HANDLE, &CloseHandle> reader(
+    const UniqueObject reader(
         CreateFileW(set_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                     OPEN_EXISTING, 0, nullptr));
     ASSERT_NE(reader.get(), INVALID_HANDLE_VALUE);

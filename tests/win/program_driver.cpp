@@ -241,8 +241,8 @@ int RunAndWait(const std::filesystem::path& program, const std::wstring& argumen
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &started))
         return -1;
-    const win::UniqueHandle<HANDLE, &CloseHandle> process(started.hProcess);
-    const win::UniqueHandle<HANDLE, &CloseHandle> thread(started.hThread);
+    const win::UniqueObject process(started.hProcess);
+    const win::UniqueObject thread(started.hThread);
     DWORD code = static_cast<DWORD>(-1);
     if (WaitForSingleObject(process.get(), ms) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.get(), &code);
@@ -316,7 +316,7 @@ RegValue ReadProgramFilesDir(REGSAM view) {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
         return {};
-    const win::UniqueHandle<HKEY, &RegCloseKey> closer(key);
+    const win::UniqueKey closer(key);
     DWORD size = 0;
     if (RegGetValueW(key, nullptr, L"ProgramFilesDir", RRF_RT_ANY | RRF_NOEXPAND, &value.type,
                      nullptr, &size) != ERROR_SUCCESS)
@@ -332,7 +332,7 @@ void WriteProgramFilesDir(DWORD type, const std::wstring& data, REGSAM view) {
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, KEY_SET_VALUE | view, &key),
               ERROR_SUCCESS);
-    const win::UniqueHandle<HKEY, &RegCloseKey> closer(key);
+    const win::UniqueKey closer(key);
     RegSetValueExW(key, L"ProgramFilesDir", 0, type, reinterpret_cast<const BYTE*>(data.data()),
                    static_cast<DWORD>(data.size() * sizeof(wchar_t)));
 }

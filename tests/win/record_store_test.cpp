@@ -43,7 +43,7 @@ TEST_F(RecordStoreTest, TellsARunningHolderFromAnEndedOneAndAReusedId) {
     PROCESS_INFORMATION pi{};
     ASSERT_TRUE(CreateProcessW(nullptr, cmd, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                                nullptr, &si, &pi));
-    const UniqueHandle<HANDLE, &CloseHandle> process(pi.hProcess), thread(pi.hThread);
+    const UniqueObject process(pi.hProcess), thread(pi.hThread);
     FILETIME created{}, exited{}, kernel{}, user{};
     GetProcessTimes(pi.hProcess, &created, &exited, &kernel, &user);
     const Holder child{pi.dwProcessId,

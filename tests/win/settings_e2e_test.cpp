@@ -99,7 +99,7 @@ TEST_F(SettingsRun, AReadOnlyFileLoadsAndKeepsItsBytesWhenTheSaveFails) {
 
 TEST_F(SettingsRun, ALockedFileIsReportedAndNotOverwrittenAtExit) {
     Write(kGbkSet);
-    win::UniqueHandle<HANDLE, &CloseHandle> lock(
+    win::UniqueObject lock(
         CreateFileW(set_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
     Program program(base_.path());

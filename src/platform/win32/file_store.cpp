@@ -12,16 +12,16 @@ namespace {
 constexpr UINT kGbk = 936;
 constexpr DWORD kChunk = 1 << 16;
 
-using UniqueFile = UniqueHandle<HANDLE, &CloseHandle>;
 
 [[noreturn]] void Fail() { throw IoError(IoCodeFromWindows(GetLastError())); }
 
-// Others may read the file while it is open, but not write it.
-UniqueFile OpenFile(const std::wstring& path, DWORD access, DWORD disposition, DWORD flags) {
-    const HANDLE file =
-        CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition, flags, nullptr);
+// While the file is open others may read it, and replace it in one step
+// (a reader never makes a save fail), but not write into it.
+UniqueObject OpenFile(const std::wstring& path, DWORD access, DWORD disposition, DWORD flags) {
+    const HANDLE file = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                    nullptr, disposition, flags, nullptr);
     if (file == INVALID_HANDLE_VALUE) Fail();
-    return UniqueFile(file);
+    return UniqueObject(file);
 }
 
 // A temporary file that is deleted unless it was moved into place.
@@ -87,7 +87,7 @@ bool Win32FileStore::IsRegularFile(const std::string& path) {
 }
 
 FileRead Win32FileStore::ReadAll(const std::string& path) {
-    const UniqueFile file =
+    const UniqueObject file =
         OpenFile(Widen(path), GENERIC_READ, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
     FileRead read;
     LARGE_INTEGER size{};
@@ -117,7 +117,7 @@ void Win32FileStore::ReplaceAll(const std::string& path, std::string_view bytes)
         throw IoError(io::kAccessDenied);
     TempFile temp = CreateTempBeside(target);
     {
-        UniqueFile file =
+        UniqueObject file =
             OpenFile(temp.path(), GENERIC_WRITE, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
         WriteAll(file.get(), bytes);
         if (!FlushFileBuffers(file.get())) Fail();

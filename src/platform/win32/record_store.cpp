@@ -11,7 +11,6 @@ namespace qf::win {
 
 namespace {
 
-using UniqueObject = UniqueHandle<HANDLE, &CloseHandle>;
 
 constexpr wchar_t kMutexName[] = L"Global\\QingfengProgramFilesDir";
 constexpr char kFolderName[] = "\\青枫目录台";

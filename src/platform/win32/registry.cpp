@@ -8,7 +8,6 @@ namespace qf::win {
 
 namespace {
 
-using UniqueKey = UniqueHandle<HKEY, &RegCloseKey>;
 
 class Win32Key final : public RegistryKey {
 public:

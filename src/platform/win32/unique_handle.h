@@ -1,6 +1,8 @@
 // Move-only owner of a Windows handle: closes it exactly once.
 #pragma once
 
+#include <windows.h>
+
 #include <utility>
 
 namespace qf::win {
@@ -34,5 +36,9 @@ public:
 private:
     T handle_ = Invalid;
 };
+
+// Kernel objects (files, processes, threads, events) and registry keys.
+using UniqueObject = UniqueHandle<HANDLE, &CloseHandle>;
+using UniqueKey = UniqueHandle<HKEY, &RegCloseKey>;
 
 }  // namespace qf::win
