@@ -81,34 +81,56 @@ std::optional<std::vector<std::string>> ChosenViews(ViewChoice choice, bool twoV
 
 namespace {
 
-// The quoting that CommandLineToArgvW and the C start-up code undo:
-// backslashes double only before a quote.
-std::string Quote(const std::string& arg) {
-    if (!arg.empty() && arg.find_first_of(" \t\n\v\"") == std::string::npos) return arg;
-    std::string out = "\"";
-    std::size_t slashes = 0;
-    for (const char c : arg) {
-        if (c == '\\') {
-            ++slashes;
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The program name as the C start-up code reads it: quotes group, and no
+// backslash escapes anything. Returns where it ends.
+std::size_t SkipProgramName(std::string_view line) {
+    bool quoted = false;
+    std::size_t i = 0;
+    for (; i < line.size() && (quoted || !IsBlank(line[i])); ++i)
+        if (line[i] == '"') quoted = !quoted;
+    return i;
+}
+
+// One argument from `i`, as the C start-up code splits it: backslashes
+// count only before a quote, and "" inside quotes is a quote.
+std::string NextArgument(std::string_view line, std::size_t& i) {
+    std::string value;
+    bool quoted = false;
+    while (i < line.size() && (quoted || !IsBlank(line[i]))) {
+        std::size_t slashes = 0;
+        while (i < line.size() && line[i] == '\\') ++slashes, ++i;
+        if (i < line.size() && line[i] == '"') {
+            value.append(slashes / 2, '\\');
+            if (slashes % 2 == 1) {
+                value += '"';
+            } else if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
+                value += '"';
+                ++i;
+            } else {
+                quoted = !quoted;
+            }
+            ++i;
             continue;
         }
-        out.append(c == '"' ? slashes * 2 + 1 : slashes, '\\');
-        slashes = 0;
-        out += c;
+        value.append(slashes, '\\');
+        if (i < line.size() && (quoted || !IsBlank(line[i]))) value += line[i++];
     }
-    out.append(slashes * 2, '\\');
-    return out + '"';
+    return value;
 }
 
 }  // namespace
 
-std::string JoinCommandLine(const std::vector<std::string>& args) {
-    std::string line;
-    for (const std::string& arg : args) {
-        if (!line.empty()) line += ' ';
-        line += Quote(arg);
+std::string InstallerCommandLine(std::string_view line) {
+    std::size_t i = SkipProgramName(line);
+    while (i < line.size()) {
+        while (i < line.size() && IsBlank(line[i])) ++i;
+        if (NextArgument(line, i) != "--") continue;
+        while (i < line.size() && IsBlank(line[i])) ++i;
+        return std::string(line.substr(i));
     }
-    return line;
+    return {};
 }
 
 const char kHelpText[] =

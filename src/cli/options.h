@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qf::cli {
@@ -39,9 +40,10 @@ Parsed ParseOptions(const std::vector<std::string>& args);
 // when the choice names a view this machine does not have.
 std::optional<std::vector<std::string>> ChosenViews(ViewChoice choice, bool twoViews);
 
-// One command line from separate arguments, quoted so that the program's
-// start-up code splits it back into the same arguments.
-std::string JoinCommandLine(const std::vector<std::string>& args);
+// What follows the first argument "--" of a whole command line, as typed:
+// the installer's command line, which reaches it unchanged (an NSIS
+// installer wants "/D=" last and unquoted). Empty when there is none.
+std::string InstallerCommandLine(std::string_view line);
 
 extern const char kHelpText[];
 

@@ -87,8 +87,8 @@ struct Installer {
 };
 
 // Empty when it started; otherwise why not.
-std::string Start(const std::vector<std::string>& command, Installer& installer) {
-    std::wstring line = win::Widen(JoinCommandLine(command));
+std::string Start(const std::string& commandLine, Installer& installer) {
+    std::wstring line = win::Widen(commandLine);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -130,10 +130,11 @@ void WaitForAll(const Installer& installer) {
 
 }  // namespace
 
-int Tool::Install(const std::vector<std::string>& command) {
+int Tool::Install(const std::string& name) {
     Installer installer;
-    if (const std::string failure = Start(command, installer); !failure.empty()) {
-        PrintError("无法启动安装程序 " + command.front() + "：" + failure + "\n");
+    const std::string commandLine = InstallerCommandLine(win::Narrow(GetCommandLineW()));
+    if (const std::string failure = Start(commandLine, installer); !failure.empty()) {
+        PrintError("无法启动安装程序 " + name + "：" + failure + "\n");
         return kExitCheckFailed;
     }
     WaitForAll(installer);
@@ -150,7 +151,7 @@ int Tool::Run(const Options& options) {
     int code = kExitOk;
     try {
         code = SetViews(options.folder, *views, changes);
-        if (code == kExitOk && !guard.Interrupted()) code = Install(options.installer);
+        if (code == kExitOk && !guard.Interrupted()) code = Install(options.installer.front());
     } catch (...) {
         PutBack(changes);
         throw;

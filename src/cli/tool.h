@@ -40,10 +40,10 @@ private:
                  std::vector<Change>& changes);
     // Writes each change's value back, last change first.
     int PutBack(const std::vector<Change>& changes);
-    // Starts the installer and waits for it and every process it starts:
-    // its exit code, or an exit code of this tool when it could not start
-    // or the wait was interrupted.
-    int Install(const std::vector<std::string>& installer);
+    // Starts the installer, as this tool's command line has it after "--",
+    // and waits for it and every process it starts: its exit code, or this
+    // tool's when it could not start.
+    int Install(const std::string& name);
 
     const bool twoViews_;
     win::Win32RecordStore record_;

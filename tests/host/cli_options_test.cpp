@@ -74,19 +74,27 @@ TEST(CliOptions, TheDefaultViewIsEveryViewThisMachineHas) {
     }
 }
 
-TEST(CliOptions, QuotesTheInstallersArgumentsSoTheyComeBackTheSame) {
+TEST(CliOptions, TheInstallersCommandLineIsWhatFollowsTheFirstDashesAsTyped) {
     const struct {
-        std::vector<std::string> args;
         std::string line;
+        std::string installer;
     } cases[] = {
-        {{"setup.exe", "/S"}, "setup.exe /S"},
-        {{"C:\\My Setup\\setup.exe", ""}, "\"C:\\My Setup\\setup.exe\" \"\""},
-        {{"a", "/D=C:\\Program Files\\"}, "a \"/D=C:\\Program Files\\\\\""},
-        {{"a", "say \"hi\""}, "a \"say \\\"hi\\\"\""},
-        {{"a", "x\\\\\"y"}, "a \"x\\\\\\\\\\\"y\""},
-        {{"a", "C:\\no\\space\\"}, "a C:\\no\\space\\"},
+        {"qfdir run D:\\a -- setup.exe /S", "setup.exe /S"},
+        // NSIS takes /D= only last and unquoted, spaces and all.
+        {"\"C:\\Program Files\\qfdir.exe\" run \"D:\\my dir\" --view 64 -- "
+         "\"C:\\My Setup\\setup.exe\" /S /D=C:\\Program Files\\X",
+         "\"C:\\My Setup\\setup.exe\" /S /D=C:\\Program Files\\X"},
+        {"qfdir run \"D:\\a -- b\" -- x.exe", "x.exe"},
+        {"qfdir run D:\\a \"--\" x.exe  -- a", "x.exe  -- a"},
+        // A folder ending in a backslash: the quote still closes it.
+        {"qfdir run \"D:\\a\\\\\" -- x.exe", "x.exe"},
+        {"qfdir run D:\\a\\\" -- x.exe", "x.exe"},
+        {"qfdir\trun\tD:\\a\t--\tx.exe", "x.exe"},
+        {"\"q -- fdir.exe\" run D:\\a -- x.exe", "x.exe"},
+        {"qfdir run D:\\a --", ""},
+        {"qfdir show", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(JoinCommandLine(c.args), c.line);
+    for (const auto& c : cases) EXPECT_EQ(InstallerCommandLine(c.line), c.installer) << c.line;
 }
 
 }  // namespace

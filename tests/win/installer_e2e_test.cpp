@@ -69,5 +69,14 @@ TEST_F(RealInstaller, QfdirRunInstallsIntoTheFolderAndPutsTheValueBackAfterwards
     EXPECT_EQ(after.Text(), saved_.Text());
 }
 
+TEST_F(RealInstaller, QfdirRunPassesTheInstallersArgumentsAsTyped) {
+    // NSIS takes /D= only last and unquoted, spaces and all.
+    const std::filesystem::path folder = base_.path() / L"with space";
+    const std::wstring arguments = L"run \"" + chosen_.path().wstring() + L"\" -- \"" +
+                                   installer_.wstring() + L"\" /S /D=" + folder.wstring();
+    ASSERT_EQ(RunAndWait(ProgramPath().parent_path() / L"qfdir.exe", arguments), 0);
+    EXPECT_TRUE(std::filesystem::exists(folder / kInstalled.filename()));
+}
+
 }  // namespace
 }  // namespace qf::e2e
