@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <filesystem>
 #include <thread>
 
@@ -55,7 +56,7 @@ TEST_F(RecordStoreTest, TellsARunningHolderFromAnEndedOneAndAReusedId) {
 
 TEST_F(RecordStoreTest, TheLockKeepsOthersOutUntilReleased) {
     auto lock = store.Acquire();
-    bool entered = false;
+    std::atomic<bool> entered{false};
     std::thread other([&] {
         Win32RecordStore second(store.path());
         const auto held = second.Acquire();
