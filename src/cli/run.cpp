@@ -54,6 +54,8 @@ BOOL WINAPI OnConsoleEvent(DWORD event) {
 class InterruptGuard {
 public:
     InterruptGuard() {
+        // Made here, before any console event can reach the handler.
+        TheInterruption();
         // A process started in a new process group ignores Ctrl+C until
         // it asks for it.
         SetConsoleCtrlHandler(nullptr, FALSE);
