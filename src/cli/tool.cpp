@@ -101,10 +101,9 @@ int Tool::SetViews(const std::string& folder, const std::vector<std::string>& vi
     });
     if (!full) return kExitCheckFailed;
     const RegString target{*full, RegKind::Sz};
-    const std::size_t before = changes.size();
     const auto undo = [&] {
-        PutBack(std::vector<Change>(changes.begin() + static_cast<long>(before), changes.end()));
-        changes.resize(before);
+        PutBack(changes);
+        changes.clear();
     };
     try {
         for (const std::string& view : views) {

@@ -34,7 +34,7 @@ private:
     Access Accessor(const std::string& view, RegString& read, const RegString* target);
     // The views of the choice, or nothing after the error was printed.
     std::optional<std::vector<std::string>> Views(ViewChoice choice);
-    // Writes the folder into each view and adds each write to `changes`
+    // Writes the folder into each view and lists each write in `changes`
     // with the value it replaced; a failure part-way puts those back first.
     int SetViews(const std::string& folder, const std::vector<std::string>& views,
                  std::vector<Change>& changes);
