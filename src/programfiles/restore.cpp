@@ -4,6 +4,15 @@
 
 namespace qf {
 
+namespace {
+
+std::string UnrestoredText(const std::string& current, const std::string& original) {
+    return "上次运行没有恢复 ProgramFilesDir。\n当前值：" + current + "\n原来的值：" + original +
+           "\n恢复命令和退出时的自动恢复将改回原来的值。";
+}
+
+}  // namespace
+
 void TForm1::AutoRestore() {
     // Skipped only when this run could not write at all: trying again would
     // just show the same failure box at exit.
@@ -14,19 +23,6 @@ void TForm1::AutoRestore() {
     state_.TargetDir = state_.OriginalDir;
     WriteTargetDir();
 }
-
-}  // namespace qf
-
-namespace qf {
-
-namespace {
-
-std::string UnrestoredText(const std::string& current, const std::string& original) {
-    return "上次运行没有恢复 ProgramFilesDir。\n当前值：" + current + "\n原来的值：" + original +
-           "\n恢复命令和退出时的自动恢复将改回原来的值。";
-}
-
-}  // namespace
 
 void TForm1::TakeUnrestoredOriginal() {
     const std::optional<Record> record = LoadRecord(ports_.record);

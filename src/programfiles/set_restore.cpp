@@ -20,8 +20,7 @@ void TForm1::ProgramFiles1Click() {
     if (list.ItemIndex() < 0) return Boxes().ErrorBox(kNoSelectionText);
     const std::string entry = list.Item(list.ItemIndex());
     state_.TargetDir = {entry, RegKind::Sz};
-    const auto folder =
-        CheckedFolder(ports_.files, entry, [&](const std::string& text) { Boxes().ErrorBox(text); });
+    const auto folder = CheckedFolder(ports_.files, entry, ErrorBoxes());
     if (!folder) return;
     state_.TargetDir.text = *folder;
     if (WriteTargetDir() == Access::Written) SuccessTail();
@@ -37,12 +36,16 @@ void TForm1::youjianhuifuClick() { huifuyuanlaiClick(); }
 
 TForm1::Access TForm1::xiugaiproClick() {
     const AccessorPorts accessor{ports_.registry, ports_.record, ports_.shell, kBuildView,
-                                 [&](const std::string& text) { Boxes().ErrorBox(text); }};
+                                 ErrorBoxes()};
     const Access outcome =
         AccessProgramFilesDir(accessor, state_.Scratch, state_.WriteMode ? &state_.TargetDir : nullptr);
     if (outcome == Access::WriteRefused) state_.WriteFailed = true;
     if (outcome == Access::Written) state_.WriteSucceeded = true;
     return outcome;
+}
+
+ErrorSink TForm1::ErrorBoxes() {
+    return [this](const std::string& text) { Boxes().ErrorBox(text); };
 }
 
 TForm1::Access TForm1::WriteTargetDir() {

@@ -134,6 +134,8 @@ public:
 
 private:
     Dialogs& Boxes();
+    // The shared accessor's and check's texts, shown as error boxes.
+    ErrorSink ErrorBoxes();
     void ReportError(const std::exception& e);
     void AutoRestore();
     // A value an earlier run never put back becomes the one to return to.

@@ -2,9 +2,6 @@
 // the registry views and the record.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/win32/record_store.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
@@ -14,25 +11,18 @@
 namespace qf::e2e {
 namespace {
 
+using win::OwnFile;
 using win::UniqueObject;
 
-// CreateFileW fails with INVALID_HANDLE_VALUE, not null.
-UniqueObject OwnFile(HANDLE file) {
-    return UniqueObject(file == INVALID_HANDLE_VALUE ? nullptr : file);
-}
-
-std::filesystem::path Beside(const std::filesystem::path& file, const wchar_t* name) {
-    return file.parent_path() / name;
-}
-
+// A program built beside the tests.
 std::filesystem::path OwnFolderFile(const wchar_t* name) {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return Beside(self, name);
+    return std::filesystem::path(self).parent_path() / name;
 }
 
 std::wstring CommandLine(const std::vector<std::wstring>& args) {
-    std::wstring line = L"\"" + Beside(ProgramPath(), L"qfdir.exe").wstring() + L"\"";
+    std::wstring line = L"\"" + ToolPath().wstring() + L"\"";
     for (const std::wstring& arg : args) line += L" \"" + arg + L"\"";
     return line;
 }
@@ -75,13 +65,6 @@ private:
     DWORD pid_ = 0;
 };
 
-std::string ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 bool HasTwoViews() {
     BOOL wow64 = FALSE;
     return sizeof(void*) == 8 || (IsWow64Process(GetCurrentProcess(), &wow64) && wow64);
@@ -112,7 +95,7 @@ protected:
     long Run(const std::vector<std::wstring>& args) {
         return Qfdir(args, output_).Wait();
     }
-    std::string Output() const { return ReadBytes(output_); }
+    std::string Output() const { return FileBytes(output_); }
     std::string Original(const View& view) {
         const auto record = LoadRecord(record_);
         const RegString* original = record ? record->Original(view.name) : nullptr;
@@ -130,7 +113,7 @@ protected:
         return WaitUntil([&] { return std::filesystem::exists(marker_); });
     }
     std::string MarkerText() const {
-        const std::string bytes = ReadBytes(marker_);
+        const std::string bytes = FileBytes(marker_);
         return win::Narrow(std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()),
                                         bytes.size() / sizeof(wchar_t)));
     }

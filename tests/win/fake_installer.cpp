@@ -12,12 +12,8 @@
 
 namespace {
 
+using qf::win::OwnFile;
 using qf::win::UniqueObject;
-
-// CreateFileW fails with INVALID_HANDLE_VALUE, not null.
-UniqueObject OwnFile(HANDLE file) {
-    return UniqueObject(file == INVALID_HANDLE_VALUE ? nullptr : file);
-}
 
 constexpr wchar_t kStopEvent[] = L"Local\\qf-fake-installer-stop";
 constexpr wchar_t kKeyPath[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";

@@ -61,7 +61,7 @@ TEST_F(RealInstaller, InstallsIntoTheFolderSetAndIntoTheDefaultAfterTheProgramCl
 TEST_F(RealInstaller, QfdirRunInstallsIntoTheFolderAndPutsTheValueBackAfterwards) {
     const std::wstring arguments = L"run \"" + chosen_.path().wstring() + L"\" -- \"" +
                                    installer_.wstring() + L"\" /S";
-    ASSERT_EQ(RunAndWait(ProgramPath().parent_path() / L"qfdir.exe", arguments), 0);
+    ASSERT_EQ(RunAndWait(ToolPath(), arguments), 0);
     EXPECT_TRUE(std::filesystem::exists(chosen_.path() / kInstalled));
     EXPECT_FALSE(std::filesystem::exists(DefaultFolder() / kInstalled));
     const RegValue after = ReadProgramFilesDir();
@@ -74,7 +74,7 @@ TEST_F(RealInstaller, QfdirRunPassesTheInstallersArgumentsAsTyped) {
     const std::filesystem::path folder = base_.path() / L"with space";
     const std::wstring arguments = L"run \"" + chosen_.path().wstring() + L"\" -- \"" +
                                    installer_.wstring() + L"\" /S /D=" + folder.wstring();
-    ASSERT_EQ(RunAndWait(ProgramPath().parent_path() / L"qfdir.exe", arguments), 0);
+    ASSERT_EQ(RunAndWait(ToolPath(), arguments), 0);
     EXPECT_TRUE(std::filesystem::exists(folder / kInstalled.filename()));
 }
 

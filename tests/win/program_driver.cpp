@@ -68,6 +68,8 @@ std::string TextOf(HWND hwnd) {
 
 const std::filesystem::path& ProgramPath() { return g_program; }
 
+std::filesystem::path ToolPath() { return g_program.parent_path() / L"qfdir.exe"; }
+
 TempFolder::TempFolder() {
     path_ = std::filesystem::temp_directory_path() /
             ("qf-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +

@@ -14,6 +14,8 @@ namespace qf::e2e {
 
 // The program file under test, from the command line.
 const std::filesystem::path& ProgramPath();
+// The command-line tool, built beside it.
+std::filesystem::path ToolPath();
 
 // A folder that lives for one test.
 class TempFolder {

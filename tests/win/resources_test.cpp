@@ -108,7 +108,7 @@ TEST_F(ProgramResources, IconIsOne32By32ImageAt24Bits) {
 TEST(ConsoleToolResources, ManifestRunsWithTheConsolesRights) {
     // Without a declared level, Windows would send a refused write to the
     // user's virtual store and the tool would report a success.
-    const ResourceFile tool(ProgramPath().parent_path() / L"qfdir.exe");
+    const ResourceFile tool(ToolPath());
     ASSERT_TRUE(tool.loaded());
     const std::string manifest = tool.Resource(RT_MANIFEST, MAKEINTRESOURCEW(1));
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos) << manifest;

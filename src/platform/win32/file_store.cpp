@@ -18,10 +18,10 @@ constexpr DWORD kChunk = 1 << 16;
 // While the file is open others may read it, and replace it in one step
 // (a reader never makes a save fail), but not write into it.
 UniqueObject OpenFile(const std::wstring& path, DWORD access, DWORD disposition, DWORD flags) {
-    const HANDLE file = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                    nullptr, disposition, flags, nullptr);
-    if (file == INVALID_HANDLE_VALUE) Fail();
-    return UniqueObject(file);
+    UniqueObject file = OwnFile(CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                            nullptr, disposition, flags, nullptr));
+    if (!file) Fail();
+    return file;
 }
 
 // A temporary file that is deleted unless it was moved into place.

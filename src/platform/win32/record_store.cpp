@@ -11,7 +11,6 @@ namespace qf::win {
 
 namespace {
 
-
 constexpr wchar_t kMutexName[] = L"Global\\QingfengProgramFilesDir";
 constexpr char kFolderName[] = "\\青枫目录台";
 constexpr char kFileName[] = "\\ProgramFilesDir.record";

@@ -8,7 +8,6 @@ namespace qf::win {
 
 namespace {
 
-
 class Win32Key final : public RegistryKey {
 public:
     explicit Win32Key(UniqueKey key) : key_(std::move(key)) {}

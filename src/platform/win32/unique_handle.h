@@ -41,4 +41,9 @@ private:
 using UniqueObject = UniqueHandle<HANDLE, &CloseHandle>;
 using UniqueKey = UniqueHandle<HKEY, &RegCloseKey>;
 
+// CreateFileW fails with INVALID_HANDLE_VALUE rather than null.
+inline UniqueObject OwnFile(HANDLE file) {
+    return UniqueObject(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
+
 }  // namespace qf::win
